@@ -1,0 +1,23 @@
+#include "seams.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+Seams desktopSeams(PrinterPort& printer)
+{
+    Seams seams;
+    seams.screenSize = [] { return QGuiApplication::primaryScreen()->geometry().size(); };
+    seams.showError = [](const QString& caption, const QString& text) {
+        QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, QApplication::activeWindow());
+        box.exec();
+    };
+    seams.runModal = [](QDialog& dialog) { dialog.exec(); };
+    seams.printer = &printer;
+    const QString separator = QLocale::system().decimalPoint();
+    seams.decimalSeparator = separator.isEmpty() ? QChar(u'.') : separator.front();
+    return seams;
+}

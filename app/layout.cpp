@@ -1,0 +1,155 @@
+// The window's panels and controls, at their design positions and sizes.
+
+#include "bevelpanel.h"
+#include "imagecontrol.h"
+#include "radiogroup.h"
+#include "razorez.h"
+#include "tagbutton.h"
+#include "tagtimer.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScrollBar>
+
+namespace {
+
+constexpr TColor paleYellow = 0xC7FDFE;
+constexpr TColor khaki = 0x6D96A9;
+constexpr TColor navy = 0x800000;
+
+void fillWith(QWidget* widget, TColor colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(toQRgb(colour)));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+template <typename Control>
+Control* place(Control* control, const char* name, int left, int top, int width, int height)
+{
+    control->setObjectName(QString::fromLatin1(name));
+    control->setGeometry(left, top, width, height);
+    return control;
+}
+
+QScrollBar* scrollBar(QWidget* parent, const char* name, int left, int top, int min, int max, int position,
+                      int smallStep, int largeStep)
+{
+    auto* bar = place(new QScrollBar(Qt::Horizontal, parent), name, left, top, 121, 17);
+    bar->setRange(min, max);
+    bar->setValue(position);
+    bar->setSingleStep(smallStep);
+    bar->setPageStep(largeStep);
+    return bar;
+}
+
+QLabel* label(QWidget* parent, const char* name, int left, int top, const QString& caption)
+{
+    auto* label = place(new QLabel(caption, parent), name, left, top, 0, 0);
+    label->adjustSize();
+    return label;
+}
+
+TagButton* hiddenAction(QWidget* parent, const char* name, int left)
+{
+    auto* button = place(new TagButton(QString::fromLatin1(name), parent), name, left, 0, 89, 17);
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+void Tphotofrm::createPanels()
+{
+    fillWith(this, clWhite);
+    QFont systemFont(QStringLiteral("System"));
+    systemFont.setPixelSize(13);
+    setFont(systemFont);
+
+    clientArea = new QWidget(this);
+    colourbt = hiddenAction(clientArea, "colourbt", 8);
+    tubebt = hiddenAction(clientArea, "tubebt", 112);
+
+    photopl = place(new BevelPanel(clientArea, paleYellow, 1, 0, 0), "photopl", 0, 0, 801, 561);
+    QFont panelFont(QStringLiteral("Arial"));
+    panelFont.setPixelSize(13);
+    panelFont.setBold(true);
+    photopl->setFont(panelFont);
+    QPalette panelText = photopl->palette();
+    panelText.setColor(QPalette::WindowText, Qt::black);
+    photopl->setPalette(panelText);
+
+    GroupBox1 = place(new QGroupBox(QStringLiteral("Controls"), photopl), "GroupBox1", 8, 412, 785, 137);
+    fillWith(GroupBox1, khaki);
+    Panel1 = place(new BevelPanel(photopl, navy, 5, 4, 5), "Panel1", 32, 8, 737, 401);
+    zoomtubebt = hiddenAction(photopl, "zoomtubebt", 328);
+
+    colourim = place(new ImageControl(QStringLiteral("colourim"), Panel1), "colourim", 14, 14, 709, 373);
+    colourim->hide();
+    intentim = place(new ImageControl(QStringLiteral("intentim"), Panel1), "intentim", 14, 14, 709, 373);
+    intentim->hide();
+    tube = place(new ImageControl(QStringLiteral("tube"), Panel1), "tube", 14, 14, 709, 373);
+
+    variablepl = place(new BevelPanel(Panel1, clWhite, 0, 0, 0), "variablepl", 576, 160, 137, 81);
+    GroupBox2 = place(new QGroupBox(QStringLiteral("Photon Properties"), variablepl), "GroupBox2", 0, 0, 137, 81);
+    wlb = label(GroupBox2, "wlb", 10, 16, QStringLiteral("wlb"));
+    flb = label(GroupBox2, "flb", 10, 36, QStringLiteral("flb"));
+    elb = label(GroupBox2, "elb", 10, 56, QStringLiteral("elb"));
+
+    BitBtn1 = place(new TagButton(photopl), "BitBtn1", 727, 487, 57, 57);
+    QPixmap glyph(QStringLiteral(":/resources/exit.bmp"));
+    if (!glyph.isNull()) {
+        glyph.setMask(glyph.createMaskFromColor(glyph.toImage().pixelColor(0, glyph.height() - 1)));
+        BitBtn1->setIcon(glyph);
+        BitBtn1->setIconSize(glyph.size());
+    }
+    BitBtn1->raise();
+}
+
+void Tphotofrm::createControls()
+{
+    voltlb = label(GroupBox1, "voltlb", 27, 20, QStringLiteral("Retarding Voltage"));
+    intlb = label(GroupBox1, "intlb", 58, 81, QStringLiteral("Intensity"));
+    wavelb = label(GroupBox1, "wavelb", 198, 81, QStringLiteral("Photon Energy"));
+    retardsb = scrollBar(GroupBox1, "retardsb", 24, 48, 0, 3000, 0, 1, 20);
+    intensitysb = scrollBar(GroupBox1, "intensitysb", 24, 104, 1, 10, 5, 1, 1);
+    coloursb = scrollBar(GroupBox1, "coloursb", 186, 104, 0, 1279, 0, 1, 32);
+    photonbt = place(new TagButton(QStringLiteral("Light &On"), GroupBox1), "photonbt", 202, 28, 89, 33);
+    Zoombt = place(new TagButton(QStringLiteral("&Zoom In"), GroupBox1), "Zoombt", 360, 28, 89, 33);
+    Zoombt->setEnabled(false);
+    slowrb = place(new QCheckBox(QStringLiteral("Slower Photoelectrons"), GroupBox1), "slowrb", 336, 76, 153, 17);
+    slowrb->setEnabled(false);
+    metalused = place(new RadioGroup(QStringLiteral("Metal"),
+                                     {QStringLiteral("&1 (1.50 eV)"), QStringLiteral("&2 (1.75 eV)"),
+                                      QStringLiteral("&3 (2.10 eV) "), QStringLiteral("&4 (2.60 eV)")},
+                                     2, GroupBox1),
+                      "metalused", 512, 32, 193, 89);
+    metalused->setItemIndex(0);
+    unknownrb = place(new QCheckBox(QStringLiteral(" &Unknown Metals"), GroupBox1), "unknownrb", 568, 32, 129, 17);
+    wfeb = place(new QLineEdit(QStringLiteral("1"), GroupBox1), "wfeb", 641, 89, 49, 24);
+    wfeb->hide();
+    unknownrb->raise();
+    wfeb->raise();
+
+    setTabOrder(retardsb, intensitysb);
+    setTabOrder(intensitysb, coloursb);
+    setTabOrder(coloursb, unknownrb);
+    setTabOrder(unknownrb, photonbt);
+    setTabOrder(photonbt, metalused);
+    setTabOrder(metalused, Zoombt);
+    setTabOrder(Zoombt, slowrb);
+    setTabOrder(slowrb, wfeb);
+    setTabOrder(wfeb, BitBtn1);
+
+    photons = new TagTimer(this);
+    photons->setObjectName(QStringLiteral("photons"));
+    zoomtimer = new TagTimer(this);
+    zoomtimer->setObjectName(QStringLiteral("zoomtimer"));
+    for (TagTimer* timer : {photons, zoomtimer}) {
+        timer->setInterval(50);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+}

@@ -1,0 +1,86 @@
+// Start-up, sizing, activation and closing of the main window.
+
+#include "aboutbox.h"
+#include "razorez.h"
+#include "tagbutton.h"
+#include "tagtimer.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QScrollBar>
+#include <QWindow>
+#include <cmath>
+
+void Tphotofrm::FormCreate()
+{
+    state.scale = 1.0;
+    state.currentflowing = 0;
+    state.workfunctions = knownWorkFunctions;
+    state.emitterx = 40;
+    state.platetop = 45;
+    state.plateheight = 100;
+    state.collectorx = state.emitterx + 195;
+    setPosition(coloursb, 500);
+    setOuterSize(frameGeometry().width(), 600);
+    setOuterSize(800, 600);
+    LaneGenerator lanes;
+    for (int& lane : state.electronoffsets)
+        lane = lanes.random(state.plateheight - 10) + 5;
+    tubebtClick();
+}
+
+void Tphotofrm::FormResize()
+{
+    const QSize screen = seams_.screenSize();
+    const QSize outer = frameGeometry().size();
+    move(frameGeometry().x(), (screen.height() - outer.height()) / 2);
+    move((screen.width() - outer.width()) / 2, frameGeometry().y());
+    const QSize client = clientArea->size();
+    photopl->move(photopl->x(), (client.height() - photopl->height()) / 2);
+    photopl->move((client.width() - photopl->width()) / 2, photopl->y());
+    state.scale = 2.5;
+    state.collectorx = static_cast<int>(std::trunc(state.scale * 195.0)) + state.emitterx;
+    tubebtClick();
+}
+
+void Tphotofrm::FormActivate()
+{
+    const QSize screen = seams_.screenSize();
+    const QSize outer = frameGeometry().size();
+    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    setPosition(retardsb, 0);
+    setPosition(intensitysb, 5);
+    setPosition(coloursb, 700);
+    setChecked(unknownrb, false);
+    setChecked(slowrb, false);
+    if (zoomtimer->Enabled())
+        ZoombtClick();
+    if (photons->Enabled())
+        photonbtClick();
+}
+
+void Tphotofrm::Exit1Click()
+{
+    close();
+}
+
+void Tphotofrm::BitBtn1Click()
+{
+    close();
+}
+
+void Tphotofrm::About1Click()
+{
+    seams_.runModal(*aboutboxp);
+    // Without a window manager nothing hands the focus back after a modal
+    // dialog; taking it runs the activation handler.
+    activateWindow();
+}
+
+// The outer size includes the frame that the window manager adds, known
+// only once the window is shown.
+void Tphotofrm::setOuterSize(int width, int height)
+{
+    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    setFixedSize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
+}

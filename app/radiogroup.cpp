@@ -1,0 +1,65 @@
+#include "radiogroup.h"
+
+#include <QRadioButton>
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+    : QGroupBox(caption, parent)
+    , columns_(columns)
+{
+    for (const QString& item : items) {
+        auto* button = new QRadioButton(item, this);
+        button->setAutoFillBackground(false);
+        buttons_.push_back(button);
+    }
+    layoutItems();
+}
+
+int RadioGroup::ItemIndex() const
+{
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        if (buttons_[i]->isChecked())
+            return static_cast<int>(i);
+    return -1;
+}
+
+void RadioGroup::setItemIndex(int index)
+{
+    if (index >= 0 && index < static_cast<int>(buttons_.size()))
+        buttons_[index]->setChecked(true);
+}
+
+QStringList RadioGroup::Items() const
+{
+    QStringList items;
+    for (const QRadioButton* button : buttons_)
+        items << button->text();
+    return items;
+}
+
+void RadioGroup::setItem(int index, const QString& caption)
+{
+    buttons_.at(index)->setText(caption);
+}
+
+void RadioGroup::resizeEvent(QResizeEvent* event)
+{
+    QGroupBox::resizeEvent(event);
+    layoutItems();
+}
+
+// The items share the box below its caption evenly, as the platform's radio
+// group does.
+void RadioGroup::layoutItems()
+{
+    const int count = static_cast<int>(buttons_.size());
+    const int rows = (count + columns_ - 1) / columns_;
+    const int top = 15;
+    const int left = 8;
+    const int columnWidth = (width() - left) / columns_;
+    const int rowHeight = (height() - top - 4) / rows;
+    for (int i = 0; i < count; ++i) {
+        const int column = i / rows;
+        const int row = i % rows;
+        buttons_[i]->setGeometry(left + column * columnWidth, top + row * rowHeight, columnWidth - 4, rowHeight);
+    }
+}

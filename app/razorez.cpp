@@ -1,0 +1,187 @@
+#include "razorez.h"
+
+#include "aboutbox.h"
+#include "errorreport.h"
+#include "imagecontrol.h"
+#include "tagbutton.h"
+#include "tagtimer.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QWindow>
+
+Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
+                          | Qt::MSWindowsFixedSizeDialogHint)
+    , seams_(seams)
+{
+    setObjectName(QStringLiteral("photofrm"));
+    setWindowTitle(QStringLiteral("Lumetra Photoelectric Effect"));
+    resize(800, 554);
+    createPanels();
+    createControls();
+    createMenus();
+    for (ImageControl* image : {colourim, intentim, tube})
+        image->canvas().setObserver(seams_.drawingObserver);
+    bindHandlers();
+    followActivation();
+    placeClientArea();
+    FormCreate();
+}
+
+Tphotofrm::~Tphotofrm() = default;
+
+// Every event reaches its handler through guarded(); programmatic changes
+// call handlers directly, so an error unwinds only through the program's
+// own frames.
+void Tphotofrm::bindHandlers()
+{
+    const auto onClick = [this](QAbstractButton* button, Handler handler) {
+        clickHandlers_.insert(button, handler);
+        connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded([=, this] { (this->*handler)(); }); });
+    };
+    onClick(BitBtn1, &Tphotofrm::BitBtn1Click);
+    onClick(colourbt, &Tphotofrm::colourbtClick);
+    onClick(tubebt, &Tphotofrm::tubebtClick);
+    onClick(zoomtubebt, &Tphotofrm::zoomtubebtClick);
+    onClick(photonbt, &Tphotofrm::photonbtClick);
+    onClick(Zoombt, &Tphotofrm::ZoombtClick);
+    onClick(unknownrb, &Tphotofrm::unknownrbClick);
+    changeHandlers_.insert(unknownrb, &Tphotofrm::unknownrbClick);
+
+    const auto onChange = [this](QScrollBar* bar, Handler handler) {
+        changeHandlers_.insert(bar, handler);
+        connect(bar, &QScrollBar::valueChanged, this, [this, handler] { guarded([=, this] { (this->*handler)(); }); });
+    };
+    onChange(retardsb, &Tphotofrm::retardsbChange);
+    onChange(intensitysb, &Tphotofrm::intensitysbChange);
+    onChange(coloursb, &Tphotofrm::coloursbChange);
+
+    changeHandlers_.insert(wfeb, &Tphotofrm::wfebChange);
+    connect(wfeb, &QLineEdit::textEdited, this, [this] { guarded([this] { wfebChange(); }); });
+    wfeb->installEventFilter(this);
+
+    const auto onMenu = [this](QAction* action, Handler handler) {
+        clickHandlers_.insert(action, handler);
+        connect(action, &QAction::triggered, this, [this, action, handler] {
+            // A check mark changes only where the handler sets it.
+            if (action->isCheckable())
+                action->setChecked(!action->isChecked());
+            guarded([=, this] { (this->*handler)(); });
+        });
+    };
+    onMenu(Copy1, &Tphotofrm::Copy1Click);
+    onMenu(copy2, &Tphotofrm::Copy1Click);
+    onMenu(Print1, &Tphotofrm::Print1Click);
+    onMenu(Print2, &Tphotofrm::Print1Click);
+    onMenu(Exit1, &Tphotofrm::Exit1Click);
+    onMenu(About1, &Tphotofrm::About1Click);
+    onMenu(ShowWavelength1, &Tphotofrm::ShowWavelength1Click);
+    onMenu(ShowFrequency1, &Tphotofrm::ShowFrequency1Click);
+    onMenu(ShowEnergyev1, &Tphotofrm::ShowEnergyev1Click);
+    onMenu(ShowPhoto, &Tphotofrm::ShowPhotoClick);
+
+    connect(photons, &QTimer::timeout, this, [this] { guarded([this] { photonsTimer(); }); });
+    connect(zoomtimer, &QTimer::timeout, this, [this] { guarded([this] { zoomtimerTimer(); }); });
+}
+
+bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == wfeb && event->type() == QEvent::FocusIn)
+        guarded([this] { wfebEnter(); });
+    return QWidget::eventFilter(watched, event);
+}
+
+// The window becomes the program's active window when it is first shown and
+// whenever it takes the focus back from another window of the program; a
+// return from another program does not count.
+void Tphotofrm::followActivation()
+{
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
+        const QWindow* previous = lastFocusWindow_;
+        if (focus)
+            lastFocusWindow_ = focus;
+        if (focus && focus == windowHandle() && previous != focus)
+            guarded([this] { FormActivate(); });
+    });
+}
+
+bool Tphotofrm::invokeClick(QObject* control)
+{
+    const Handler handler = clickHandlers_.value(control);
+    if (handler)
+        (this->*handler)();
+    return handler != nullptr;
+}
+
+void Tphotofrm::setPosition(QScrollBar* bar, int position)
+{
+    position = std::clamp(position, bar->minimum(), bar->maximum());
+    if (position == bar->value())
+        return;
+    {
+        const QSignalBlocker blocker(bar);
+        bar->setValue(position);
+    }
+    (this->*changeHandlers_.value(bar))();
+}
+
+void Tphotofrm::setChecked(QCheckBox* box, bool checked)
+{
+    if (box->isChecked() == checked)
+        return;
+    box->setChecked(checked);
+    if (const Handler handler = changeHandlers_.value(box))
+        (this->*handler)();
+}
+
+void Tphotofrm::setText(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    edit->setText(text);
+    if (const Handler handler = changeHandlers_.value(edit))
+        (this->*handler)();
+}
+
+void Tphotofrm::reportError(const std::exception& error)
+{
+    const auto* appError = dynamic_cast<const AppError*>(&error);
+    const QString message = appError ? appError->message() : QString::fromLocal8Bit(error.what());
+    seams_.showError(QStringLiteral("Lumetra Photoelectric Effect"), errorReportText(message));
+}
+
+void Tphotofrm::afterEvent()
+{
+    tube->update();
+}
+
+void Tphotofrm::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeClientArea();
+    guarded([this] { FormResize(); });
+}
+
+void Tphotofrm::closeEvent(QCloseEvent* event)
+{
+    closed_ = true;
+    photons->stop();
+    zoomtimer->stop();
+    event->accept();
+}
+
+// The client area is what the menu bar leaves of the window.
+void Tphotofrm::placeClientArea()
+{
+    const int menuHeight = MainMenu1->sizeHint().height();
+    MainMenu1->setGeometry(0, 0, width(), menuHeight);
+    clientArea->setGeometry(0, menuHeight, width(), height() - menuHeight);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QChar>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class CanvasObserver;
+class PrinterPort;
+class QDialog;
+
+// What the main window takes from the platform. The program uses the real
+// desktop; tests and the scenario runner stand in for it.
+struct Seams
+{
+    std::function<QSize()> screenSize; // the whole primary screen, pixels
+    std::function<void(const QString& caption, const QString& text)> showError;
+    std::function<void(QDialog& dialog)> runModal;
+    PrinterPort* printer = nullptr; // the default printer's port
+    QChar decimalSeparator = u'.';  // of the user's regional settings
+    CanvasObserver* drawingObserver = nullptr;
+};
+
+// The desktop's own screen, message box, modal loop and regional settings,
+// with the given printer.
+Seams desktopSeams(PrinterPort& printer);

@@ -1,0 +1,50 @@
+#include "colour.h"
+
+#include "model/formatting.h"
+
+#include <cmath>
+
+TColor colourOfIndex(int a)
+{
+    if (a < 256)
+        return a & 0xFF;
+    if (a < 512)
+        return (((a - 256) * 256) & 0xFF00) + 0xFF;
+    if (a < 768)
+        return ((767 - a) & 0xFF) + 0xFF00;
+    if (a < 1024)
+        return (((a - 768) * 65536) & 0xFF0000) + 0xFF00;
+    if (a < 1280)
+        return (((1279 - a) * 256) & 0xFF00) + 0xFF0000;
+    return ((1535 - a) * 65536) & 0xFF0000;
+}
+
+double wavelengthOf(int position)
+{
+    return (1408 - position) / 4.38 + 350;
+}
+
+double photonEnergyOf(double wavelength)
+{
+    return 1.989e-16 / (1.6e-19 * wavelength);
+}
+
+QString wavelengthText(double wavelength)
+{
+    return QStringLiteral("lambda = %1 nm").arg(static_cast<long long>(std::trunc(wavelength)));
+}
+
+QString energyText(double energy)
+{
+    return QStringLiteral("Energy = ") + formatFixed(energy, 5, 2) + QStringLiteral(" eV");
+}
+
+QString frequencyText(double wavelength)
+{
+    return QStringLiteral("\u0192 = ") + formatFixed(3000 / wavelength, 4, 2) + QStringLiteral("e14 Hz");
+}
+
+TColor maskGrey(int intensity)
+{
+    return static_cast<TColor>((intensity + 5) * 0x111111);
+}
