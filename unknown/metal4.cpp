@@ -2,10 +2,7 @@
 
 #include "app/errorreport.h"
 
-#include <charconv>
-#include <cmath>
-#include <cstdint>
-#include <string>
+#include <algorithm>
 
 namespace {
 
@@ -24,57 +21,55 @@ bool isDigit(QChar c)
     throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
 }
 
-// The largest decimal exponent a number may carry; beyond it the value is
-// out of range for the conversion altogether.
-constexpr long long exponentLimit = 4932;
+[[noreturn]] void doesNotFit()
+{
+    throw AppError(QStringLiteral("Invalid floating point operation"));
+}
+
+// Exponents are saturated here: far beyond any text's length, so the
+// integer part is still decided rightly, and far from overflowing when the
+// count of integer digits is added.
+constexpr long long exponentCap = 1'000'000'000'000'000LL;
 
 } // namespace
 
-double textToFloat(const QString& text, QChar decimalSeparator)
+std::int64_t integerPartOfText(const QString& text, QChar decimalSeparator)
 {
-    qsizetype i = 0;
     const qsizetype end = text.size();
+    qsizetype i = 0;
     while (i < end && isBlank(text[i]))
         ++i;
-
-    // Normalised as ASCII for the conversion: sign, digits, '.', digits.
-    std::string number;
+    bool negative = false;
     if (i < end && (text[i] == u'+' || text[i] == u'-'))
-        number += static_cast<char>(text[i++].unicode());
-    qsizetype digits = 0;
-    long long integerDigits = 0; // significant digits before the separator
-    while (i < end && isDigit(text[i])) {
-        if (integerDigits > 0 || text[i] != u'0')
-            ++integerDigits;
-        number += static_cast<char>(text[i++].unicode());
-        ++digits;
-    }
-    if (i < end && text[i] == decimalSeparator) {
+        negative = text[i++] == u'-';
+
+    const qsizetype integerStart = i;
+    while (i < end && isDigit(text[i]))
         ++i;
-        number += '.';
-        while (i < end && isDigit(text[i])) {
-            number += static_cast<char>(text[i++].unicode());
-            ++digits;
-        }
+    const qsizetype integerLength = i - integerStart;
+    qsizetype fractionStart = i;
+    qsizetype fractionLength = 0;
+    if (i < end && text[i] == decimalSeparator) {
+        fractionStart = ++i;
+        while (i < end && isDigit(text[i]))
+            ++i;
+        fractionLength = i - fractionStart;
     }
-    if (digits == 0)
+    if (integerLength + fractionLength == 0)
         notANumber(text);
 
     long long exponent = 0;
     if (i < end && (text[i] == u'e' || text[i] == u'E')) {
         ++i;
-        bool negative = false;
+        bool negativeExponent = false;
         if (i < end && (text[i] == u'+' || text[i] == u'-'))
-            negative = text[i++] == u'-';
-        qsizetype exponentDigits = 0;
-        while (i < end && isDigit(text[i])) {
-            // Saturates: any exponent this large is out of range anyway.
-            exponent = std::min<long long>(exponent * 10 + (text[i++].unicode() - u'0'), 1'000'000'000);
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0)
+            negativeExponent = text[i++] == u'-';
+        const qsizetype exponentStart = i;
+        while (i < end && isDigit(text[i]))
+            exponent = std::min(exponent * 10 + (text[i++].unicode() - u'0'), exponentCap);
+        if (i == exponentStart)
             notANumber(text);
-        if (negative)
+        if (negativeExponent)
             exponent = -exponent;
     }
     while (i < end && isBlank(text[i]))
@@ -82,34 +77,36 @@ double textToFloat(const QString& text, QChar decimalSeparator)
     if (i != end)
         notANumber(text);
 
-    if (integerDigits + exponent > exponentLimit)
-        notANumber(text);
-    if (exponent > exponentLimit || exponent < -2 * exponentLimit)
-        return 0.0; // a tiny number; a huge one was refused above
-    number += 'e';
-    number += std::to_string(exponent);
-
-    double value = 0;
-    const char* first = number.data() + (number.front() == '+' ? 1 : 0);
-    const auto [last, error] = std::from_chars(first, number.data() + number.size(), value);
-    if (error == std::errc::result_out_of_range) {
-        // Past the range of a double but within that of the conversion.
-        const bool huge = integerDigits + exponent > 0;
-        const double magnitude = huge ? HUGE_VAL : 0.0;
-        return number.front() == '-' ? -magnitude : magnitude;
-    }
-    if (error != std::errc() || last != number.data() + number.size())
-        notANumber(text);
-    return value;
+    // The digits of the integer part and the fraction as one sequence; the
+    // decimal point stands after `point` of them once the exponent moves it.
+    const qsizetype digitCount = integerLength + fractionLength;
+    const auto digitAt = [&](long long j) -> unsigned {
+        if (j >= digitCount)
+            return 0; // the zeros that a positive exponent appends
+        const QChar c = j < integerLength ? text[integerStart + j] : text[fractionStart + (j - integerLength)];
+        return c.unicode() - u'0';
+    };
+    const long long point = integerLength + exponent;
+    long long first = 0; // the first significant digit
+    while (first < digitCount && digitAt(first) == 0)
+        ++first;
+    if (first >= digitCount || first >= point)
+        return 0;
+    // 19 digits at most fit; 20 would pass 2^63 whatever they are.
+    if (point - first > 19)
+        doesNotFit();
+    unsigned long long magnitude = 0;
+    for (long long j = first; j < point; ++j)
+        magnitude = magnitude * 10 + digitAt(j);
+    constexpr unsigned long long limit = 1ULL << 63; // the magnitude of the least int64
+    if (magnitude > limit - (negative ? 0 : 1))
+        doesNotFit();
+    return static_cast<std::int64_t>(negative ? 0 - magnitude : magnitude);
 }
 
 double metal4FromText(const QString& text, QChar decimalSeparator)
 {
-    const double value = std::trunc(textToFloat(text, decimalSeparator));
-    // 2^63 is the first magnitude a signed 64-bit integer cannot hold.
-    if (!(value >= -9223372036854775808.0 && value < 9223372036854775808.0))
-        throw AppError(QStringLiteral("Invalid floating point operation"));
-    const auto whole = static_cast<std::int64_t>(value);
+    const std::int64_t whole = integerPartOfText(text, decimalSeparator);
     const auto low32 = static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));
     const int r = low32 % 20;
     return 1.0 + 0.06 * r;
