@@ -16,6 +16,15 @@ QAction* item(QMenu* menu, const char* name, const QString& caption)
     return action;
 }
 
+// A top-level item of the main menu is the menu's own action; its items hang
+// from the menu, which has no name of its own.
+QMenu* topLevelItem(QMenuBar* bar, const char* name, const QString& caption)
+{
+    QMenu* menu = bar->addMenu(caption);
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
 QAction* checkedItem(QMenu* menu, const char* name, const QString& caption)
 {
     QAction* action = item(menu, name, caption);
@@ -31,8 +40,7 @@ void Tphotofrm::createMenus()
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-    Edit1 = MainMenu1->addMenu(QStringLiteral("&File"));
-    Edit1->setObjectName(QStringLiteral("Edit1"));
+    Edit1 = topLevelItem(MainMenu1, "Edit1", QStringLiteral("&File"));
     Copy1 = item(Edit1, "Copy1", QStringLiteral("&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
     Print1 = item(Edit1, "Print1", QStringLiteral("&Print"));
@@ -41,15 +49,13 @@ void Tphotofrm::createMenus()
     N1->setObjectName(QStringLiteral("N1"));
     Exit1 = item(Edit1, "Exit1", QStringLiteral("E&xit"));
 
-    Options1 = MainMenu1->addMenu(QStringLiteral("&Options"));
-    Options1->setObjectName(QStringLiteral("Options1"));
+    Options1 = topLevelItem(MainMenu1, "Options1", QStringLiteral("&Options"));
     ShowWavelength1 = checkedItem(Options1, "ShowWavelength1", QStringLiteral("Show &Wavelength"));
     ShowFrequency1 = checkedItem(Options1, "ShowFrequency1", QStringLiteral("Show &Frequency"));
     ShowEnergyev1 = checkedItem(Options1, "ShowEnergyev1", QStringLiteral("Show &Energy(eV)"));
     ShowPhoto = checkedItem(Options1, "ShowPhoto", QStringLiteral("Show &Photoelectrons"));
 
-    Help1 = MainMenu1->addMenu(QStringLiteral("&Help"));
-    Help1->setObjectName(QStringLiteral("Help1"));
+    Help1 = topLevelItem(MainMenu1, "Help1", QStringLiteral("&Help"));
     About1 = item(Help1, "About1", QStringLiteral("&About"));
 
     PopupMenu1 = new QMenu(this);
