@@ -8,7 +8,7 @@
 
 namespace {
 
-TEST(Colour, SixRampsFromBlackThroughTheSpectrumToBlack)
+TEST(Colour, SixRampsFromBlackThroughRedGreenAndBlueToBlack)
 {
     struct Case
     {
