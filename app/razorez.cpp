@@ -7,11 +7,13 @@
 #include "tagtimer.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QWindow>
@@ -99,14 +101,31 @@ bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
+namespace {
+
+// Menus, tool tips and the error report's message box take the focus for a
+// moment without being windows of their own: while they have it the main
+// window stays the program's active window.
+bool isProgramWindow(const QWindow* window)
+{
+    if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
+        return false;
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == window)
+            return !qobject_cast<const QMessageBox*>(widget);
+    return true;
+}
+
+} // namespace
+
 // The window becomes the program's active window when it is first shown and
 // whenever it takes the focus back from another window of the program; a
-// return from another program does not count.
+// return from another program (reported as no focus window) does not count.
 void Tphotofrm::followActivation()
 {
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focus) {
         const QWindow* previous = lastFocusWindow_;
-        if (focus)
+        if (focus && isProgramWindow(focus))
             lastFocusWindow_ = focus;
         if (focus && focus == windowHandle() && previous != focus)
             guarded([this] { FormActivate(); });

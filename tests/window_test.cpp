@@ -1,0 +1,274 @@
+// The main window driven the way the program drives it: programmatic
+// changes, events through Qt's signals, errors escaping a handler, and the
+// focus moving between the program's windows.
+
+#include "app/aboutbox.h"
+#include "app/canvas.h"
+#include "app/errorreport.h"
+#include "app/radiogroup.h"
+#include "app/razorez.h"
+#include "app/tagbutton.h"
+#include "app/tagtimer.h"
+#include "scenario/recordingprinter.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QWindow>
+#include <cstring>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// Counts what is drawn. Every redraw of the picture, the apparatus or the
+// zoomed tube, begins by clearing the whole of `tube`.
+class DrawingCounter : public CanvasObserver
+{
+public:
+    int operations = 0;
+    int tubeRedraws = 0;
+
+    void shape(const Canvas& canvas, const char* operation, std::span<const int> xy) override
+    {
+        ++operations;
+        if (canvas.name() == QStringLiteral("tube") && std::strcmp(operation, "Rectangle") == 0 && xy[0] == 0
+            && xy[1] == 0 && xy[2] == 709 && xy[3] == 373)
+            ++tubeRedraws;
+    }
+    void text(const Canvas&, int, int, const QString&) override { ++operations; }
+    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { ++operations; }
+    void reset() { operations = tubeRedraws = 0; }
+};
+
+struct Report
+{
+    QString caption;
+    QString text;
+};
+
+void pump()
+{
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+void press(QWidget* widget, Qt::Key key, const QString& text = QString())
+{
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &event);
+}
+
+class WindowTest : public testing::Test
+{
+protected:
+    WindowTest()
+    {
+        Seams seams;
+        seams.screenSize = [this] {
+            ++screenQueries;
+            return QSize(1024, 768);
+        };
+        seams.showError = [this](const QString& caption, const QString& text) { reports.push_back({caption, text}); };
+        seams.runModal = [this](QDialog& dialog) { runModal(dialog); };
+        seams.printer = &printer;
+        seams.drawingObserver = &drawing;
+        window = std::make_unique<Tphotofrm>(seams);
+        window->aboutboxp = new Taboutboxp(window.get());
+    }
+
+    // What the event loop does when it first shows the window, without a
+    // display.
+    void startOffscreen()
+    {
+        window->FormResize();
+        window->FormActivate();
+        drawing.reset();
+    }
+
+    DrawingCounter drawing;
+    RecordingPrinter printer;
+    int screenQueries = 0;
+    std::vector<Report> reports;
+    std::function<void(QDialog&)> runModal = [](QDialog&) {};
+    std::unique_ptr<Tphotofrm> window;
+};
+
+TEST_F(WindowTest, ProgrammaticChangesRunAHandlerOnlyWhenTheValueChanges)
+{
+    startOffscreen();
+    Tphotofrm& w = *window;
+
+    // The same position, or one that clamps to it, runs nothing.
+    w.setPosition(w.coloursb, 700);
+    w.setPosition(w.retardsb, 0);
+    w.setPosition(w.retardsb, -5);
+    w.setPosition(w.intensitysb, 5);
+    EXPECT_EQ(drawing.operations, 0);
+    EXPECT_EQ(w.retardsb->pageStep(), 20) << "the voltage handler ran";
+
+    // Beyond the range: clamped, and the handler runs once for the change.
+    w.setPosition(w.coloursb, 5000);
+    EXPECT_EQ(w.coloursb->value(), 1279);
+    EXPECT_EQ(drawing.tubeRedraws, 1);
+    drawing.reset();
+    w.setPosition(w.coloursb, 99999);
+    EXPECT_EQ(drawing.operations, 0);
+
+    // A check box set to the state it has runs nothing: the mode-off path
+    // would rewrite the third caption without its trailing blank.
+    w.setChecked(w.unknownrb, false);
+    EXPECT_EQ(w.metalused->Items().at(2), QStringLiteral("&3 (2.10 eV) "));
+    w.setChecked(w.unknownrb, true);
+    EXPECT_FALSE(w.wfeb->isHidden());
+    EXPECT_DOUBLE_EQ(w.state.workfunctions[3], 1.06);
+    w.state.workfunctions[3] = 9.0;
+    w.setChecked(w.unknownrb, true);
+    EXPECT_DOUBLE_EQ(w.state.workfunctions[3], 9.0) << "the unknown-metals handler ran again";
+}
+
+TEST_F(WindowTest, InvokingRunsTheHandlersOfHiddenAndDisabledButtons)
+{
+    startOffscreen();
+    Tphotofrm& w = *window;
+
+    ASSERT_TRUE(w.tubebt->isHidden());
+    EXPECT_TRUE(w.invokeClick(w.tubebt));
+    EXPECT_EQ(drawing.tubeRedraws, 1);
+
+    ASSERT_FALSE(w.Zoombt->isEnabled());
+    EXPECT_TRUE(w.invokeClick(w.Zoombt));
+    EXPECT_EQ(w.Zoombt->Tag, 1);
+    EXPECT_TRUE(w.zoomtimer->Enabled());
+
+    w.BitBtn1->setEnabled(false);
+    EXPECT_TRUE(w.invokeClick(w.BitBtn1));
+    EXPECT_TRUE(w.closed());
+}
+
+TEST_F(WindowTest, AnErrorInAnEventReachesTheErrorReportAndTheProgramGoesOn)
+{
+    startOffscreen();
+    Tphotofrm& w = *window;
+    w.setChecked(w.unknownrb, true);
+    const QString caption = QStringLiteral("Lumetra Photoelectric Effect");
+
+    // Keystrokes reach the change handler through the edit box's own
+    // signal; each is a change of its own.
+    w.wfeb->end(false);
+    press(w.wfeb, Qt::Key_Backspace);
+    press(w.wfeb, Qt::Key_7, QStringLiteral("7"));
+    press(w.wfeb, Qt::Key_A, QStringLiteral("a"));
+    ASSERT_EQ(reports.size(), 2u);
+    EXPECT_EQ(reports[0].caption, caption);
+    EXPECT_EQ(reports[0].text, QStringLiteral("'' is not a valid floating point value."));
+    EXPECT_EQ(reports[1].caption, caption);
+    EXPECT_EQ(reports[1].text, QStringLiteral("'7a' is not a valid floating point value."));
+    EXPECT_NEAR(w.state.workfunctions[3], 1.42, 1e-12) << "the value of '7' is kept";
+
+    // The following events are handled as usual.
+    press(w.wfeb, Qt::Key_Backspace);
+    EXPECT_EQ(reports.size(), 2u);
+    w.coloursb->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    EXPECT_EQ(w.coloursb->value(), 701);
+    EXPECT_EQ(drawing.tubeRedraws, 1);
+    EXPECT_TRUE(w.unknownrb->isChecked());
+}
+
+TEST(ErrorReport, AFullStopFollowsALastCharacterThatSortsAfterIt)
+{
+    EXPECT_EQ(errorReportText(QStringLiteral("Cannot open clipboard")), QStringLiteral("Cannot open clipboard."));
+    EXPECT_EQ(errorReportText(QStringLiteral("value 7")), QStringLiteral("value 7."));
+    EXPECT_EQ(errorReportText(QStringLiteral("a/b/")), QStringLiteral("a/b/."));
+    EXPECT_EQ(errorReportText(QStringLiteral("f \u0192")), QStringLiteral("f \u0192."));
+    // The full stop itself and everything that sorts before it.
+    EXPECT_EQ(errorReportText(QStringLiteral("Done.")), QStringLiteral("Done."));
+    EXPECT_EQ(errorReportText(QStringLiteral("ends ")), QStringLiteral("ends "));
+    EXPECT_EQ(errorReportText(QStringLiteral("(x)")), QStringLiteral("(x)"));
+    EXPECT_EQ(errorReportText(QStringLiteral("a-")), QStringLiteral("a-"));
+    EXPECT_EQ(errorReportText(QString()), QString());
+}
+
+// Activation follows the focus: the window becomes the program's active
+// window when shown, and again when it takes the focus back from another
+// window of the program.
+TEST_F(WindowTest, ActivationFollowsTheFocusBetweenTheProgramsWindows)
+{
+    Tphotofrm& w = *window;
+    // Colour 700 already, so that activation at rest draws nothing: each
+    // sizing queries the screen and redraws once, each activation only
+    // queries the screen.
+    w.setPosition(w.coloursb, 700);
+    drawing.reset();
+    screenQueries = 0;
+    w.show();
+    w.activateWindow();
+    pump();
+    ASSERT_EQ(QGuiApplication::focusWindow(), w.windowHandle());
+    EXPECT_EQ(screenQueries - drawing.tubeRedraws, 1) << "activations when first shown";
+    EXPECT_DOUBLE_EQ(w.state.scale, 2.5);
+
+    // The About dialog takes the focus, then gives it back.
+    w.setPosition(w.retardsb, 100);
+    w.aboutboxp->show();
+    w.aboutboxp->activateWindow();
+    pump();
+    ASSERT_EQ(QGuiApplication::focusWindow(), w.aboutboxp->windowHandle());
+    EXPECT_EQ(w.retardsb->value(), 100);
+    w.aboutboxp->hide();
+    w.activateWindow();
+    pump();
+    EXPECT_EQ(w.retardsb->value(), 0);
+
+    // Another program takes the focus (no window of ours has it) and gives
+    // it back: the platform reports this as below.
+    w.setPosition(w.retardsb, 100);
+    emit qGuiApp->focusWindowChanged(nullptr);
+    emit qGuiApp->focusWindowChanged(w.windowHandle());
+    EXPECT_EQ(w.retardsb->value(), 100);
+
+    // A menu that was open, and the error report's message box, leave the
+    // main window the active one.
+    w.PopupMenu1->popup(w.mapToGlobal(QPoint(100, 100)));
+    pump();
+    ASSERT_EQ(QGuiApplication::focusWindow(), w.PopupMenu1->windowHandle());
+    w.PopupMenu1->hide();
+    w.activateWindow();
+    pump();
+    EXPECT_EQ(w.retardsb->value(), 100) << "a menu reset the controls";
+
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Lumetra Photoelectric Effect"), QStringLiteral("x."),
+                    QMessageBox::Ok, &w);
+    box.show();
+    box.activateWindow();
+    pump();
+    ASSERT_EQ(QGuiApplication::focusWindow(), box.windowHandle());
+    box.hide();
+    w.activateWindow();
+    pump();
+    EXPECT_EQ(w.retardsb->value(), 100) << "the error report reset the controls";
+
+    // Help > About with the light on: the dialog runs modally and the
+    // window takes the focus back when it closes.
+    runModal = [](QDialog& dialog) {
+        dialog.show();
+        dialog.activateWindow();
+        pump();
+        dialog.hide();
+    };
+    w.photonbt->click();
+    ASSERT_TRUE(w.photons->Enabled());
+    w.About1->trigger();
+    pump();
+    EXPECT_FALSE(w.photons->Enabled());
+    EXPECT_EQ(w.photonbt->text(), QStringLiteral("Light &On"));
+    EXPECT_EQ(w.retardsb->value(), 0);
+}
+
+} // namespace
