@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <functional>
 #include <span>
@@ -77,10 +78,14 @@ public:
 
 private:
     void notifyShape(const char* operation, std::initializer_list<int> coordinates);
+    void touch(int x1, int y1, int x2, int y2);
 
     QString name_;
     std::function<QSize()> bitmapSize_;
     QImage image_;
     QPoint penPos_;
+    // Every pixel outside this rectangle is still the white the bitmap was
+    // created with; an AND with it can skip them.
+    QRect painted_;
     CanvasObserver* observer_ = nullptr;
 };

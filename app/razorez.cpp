@@ -12,7 +12,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QFrame>
 #include <QMenuBar>
+#include <QRegion>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -177,9 +179,12 @@ void Tphotofrm::reportError(const std::exception& error)
     seams_.showError(QStringLiteral("Lumetra Photoelectric Effect"), errorReportText(message));
 }
 
+// The picture may have changed; the part that the "Photon Properties" box
+// covers is never seen, so it is left out of the repaint.
 void Tphotofrm::afterEvent()
 {
-    tube->update();
+    const QRect covered = variablepl->geometry().translated(-tube->pos());
+    tube->update(QRegion(tube->rect()).subtracted(covered));
 }
 
 void Tphotofrm::resizeEvent(QResizeEvent* event)
