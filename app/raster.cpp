@@ -107,6 +107,18 @@ void drawLine(const Surface& s, i64 x0, i64 y0, i64 x1, i64 y1, int width, QRgb 
     // A point p paints p-before .. p+after on both axes.
     const i64 before = width / 2;
     const i64 after = width - 1 - before;
+
+    // Plates, wires and frames run straight: the whole path is one box.
+    if (minor == 0) {
+        const i64 endMajor = majorStart + majorDir * lastStep;
+        const i64 lowMajor = std::min(majorStart, endMajor) - before;
+        const i64 highMajor = std::max(majorStart, endMajor) + after + 1;
+        if (xMajor)
+            fillBox(s, lowMajor, minorStart - before, highMajor, minorStart + after + 1, rgb);
+        else
+            fillBox(s, minorStart - before, lowMajor, minorStart + after + 1, highMajor, rgb);
+        return;
+    }
     const i64 extent = xMajor ? s.width : s.height;
     const i64 lo = -after;
     const i64 hi = extent - 1 + before;
