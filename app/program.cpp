@@ -6,12 +6,15 @@
 #include "razorez.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& started)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lumetra Photoelectric Effect"));
     QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/lumetra.png")));
+    QApplication::setDesktopFileName(QStringLiteral("lumetra"));
     registerFonts();
 
     QtPrinter printer;
