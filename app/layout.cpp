@@ -24,6 +24,7 @@ void fillWith(QWidget* widget, TColor colour)
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, QColor(toQRgb(colour)));
     widget->setPalette(palette);
+    widget->setBackgroundRole(QPalette::Window);
     widget->setAutoFillBackground(true);
 }
 
@@ -82,7 +83,7 @@ void Tphotofrm::createPanels()
     panelText.setColor(QPalette::WindowText, Qt::black);
     photopl->setPalette(panelText);
 
-    GroupBox1 = place(new QGroupBox(QStringLiteral("Controls"), photopl), "GroupBox1", 8, 412, 785, 137);
+    GroupBox1 = place(new FrameGroupBox(QStringLiteral("Controls"), photopl), "GroupBox1", 8, 412, 785, 137);
     fillWith(GroupBox1, khaki);
     Panel1 = place(new BevelPanel(photopl, navy, 5, 4, 5), "Panel1", 32, 8, 737, 401);
     zoomtubebt = hiddenAction(photopl, "zoomtubebt", 328);
@@ -94,7 +95,7 @@ void Tphotofrm::createPanels()
     tube = place(new ImageControl(QStringLiteral("tube"), Panel1), "tube", 14, 14, 709, 373);
 
     variablepl = place(new BevelPanel(Panel1, clWhite, 0, 0, 0), "variablepl", 576, 160, 137, 81);
-    GroupBox2 = place(new QGroupBox(QStringLiteral("Photon Properties"), variablepl), "GroupBox2", 0, 0, 137, 81);
+    GroupBox2 = place(new FrameGroupBox(QStringLiteral("Photon Properties"), variablepl), "GroupBox2", 0, 0, 137, 81);
     wlb = label(GroupBox2, "wlb", 10, 16, QStringLiteral("wlb"));
     flb = label(GroupBox2, "flb", 10, 36, QStringLiteral("flb"));
     elb = label(GroupBox2, "elb", 10, 56, QStringLiteral("elb"));
@@ -131,6 +132,11 @@ void Tphotofrm::createControls()
     unknownrb = place(new QCheckBox(QStringLiteral(" &Unknown Metals"), GroupBox1), "unknownrb", 568, 32, 129, 17);
     wfeb = place(new QLineEdit(QStringLiteral("1"), GroupBox1), "wfeb", 641, 89, 49, 24);
     wfeb->hide();
+    // The check boxes and the radio group are opaque in the group's colour:
+    // unknownrb hides the part of the radio group's frame behind it.
+    for (QWidget* control : {static_cast<QWidget*>(slowrb), static_cast<QWidget*>(metalused),
+                             static_cast<QWidget*>(unknownrb)})
+        fillWith(control, khaki);
     unknownrb->raise();
     wfeb->raise();
 

@@ -1,9 +1,34 @@
 #include "radiogroup.h"
 
+#include <QPainter>
 #include <QRadioButton>
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+FrameGroupBox::FrameGroupBox(const QString& caption, QWidget* parent)
     : QGroupBox(caption, parent)
+{
+}
+
+void FrameGroupBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QFontMetrics metrics(font());
+    const int top = metrics.height() / 2 - 1;
+    // The etch: a light frame one pixel below and to the right of a dark one.
+    painter.setPen(Qt::white);
+    painter.drawRect(1, top + 1, width() - 2, height() - top - 2);
+    painter.setPen(QColor(0x80, 0x80, 0x80));
+    painter.drawRect(0, top, width() - 2, height() - top - 2);
+    if (title().isEmpty())
+        return;
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+    const QRect caption = metrics.boundingRect(QRect(8, 0, width() - 8, metrics.height()), flags, title());
+    painter.fillRect(caption, palette().window());
+    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    painter.drawText(caption, flags, title());
+}
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+    : FrameGroupBox(caption, parent)
     , columns_(columns)
 {
     for (const QString& item : items) {
@@ -43,7 +68,7 @@ void RadioGroup::setItem(int index, const QString& caption)
 
 void RadioGroup::resizeEvent(QResizeEvent* event)
 {
-    QGroupBox::resizeEvent(event);
+    FrameGroupBox::resizeEvent(event);
     layoutItems();
 }
 

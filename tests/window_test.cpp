@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -179,6 +180,27 @@ TEST_F(WindowTest, AnErrorInAnEventReachesTheErrorReportAndTheProgramGoesOn)
     EXPECT_EQ(w.coloursb->value(), 701);
     EXPECT_EQ(drawing.tubeRedraws, 1);
     EXPECT_TRUE(w.unknownrb->isChecked());
+}
+
+TEST_F(WindowTest, PanelsAndGroupsShowTheirOwnColoursUnshaded)
+{
+    const QImage panel = window->photopl->grab().toImage();
+    const auto at = [&](int x, int y) { return panel.pixel(x, y) & 0xFFFFFF; };
+    EXPECT_EQ(at(20, 300), 0xFEFDC7u) << "pale yellow panel";
+    EXPECT_EQ(at(32 + 6, 200), 0x000080u) << "navy frame between the bevels";
+    // Inside the "Photon Properties" box, below the labels' ends.
+    EXPECT_EQ(at(32 + 576 + 120, 8 + 160 + 70), 0xFFFFFFu);
+    // Inside the "Controls" group, between the scroll bars and the frame.
+    EXPECT_EQ(at(8 + 160, 412 + 125), 0xA9966Du);
+
+    // The unknown-metals check box stands in front of the radio group's
+    // top edge: no line of the etched frame shows through its caption.
+    const int frameY = 412 + 32 + QFontMetrics(window->metalused->font()).height() / 2 - 1;
+    int framePixels = 0;
+    for (int y : {frameY, frameY + 1})
+        for (int x = 8 + 568 + 22; x < 8 + 568 + 129; ++x)
+            framePixels += at(x, y) == 0x808080u || at(x, y) == 0xFFFFFFu;
+    EXPECT_EQ(framePixels, 0);
 }
 
 TEST(ErrorReport, AFullStopFollowsALastCharacterThatSortsAfterIt)
