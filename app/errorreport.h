@@ -10,9 +10,14 @@ class AppError : public std::runtime_error
 public:
     explicit AppError(const QString& message)
         : std::runtime_error(message.toStdString())
+        , message_(message)
     {
     }
-    QString message() const { return QString::fromStdString(what()); }
+    // The message exactly as raised, whatever characters the user typed.
+    const QString& message() const { return message_; }
+
+private:
+    QString message_;
 };
 
 // The text the error report shows: the message, with a full stop appended
