@@ -1,5 +1,8 @@
 // Copy and print the picture with the visible photon properties in it.
 
+#include "copyprint.h"
+
+#include "app/errorreport.h"
 #include "app/imagecontrol.h"
 #include "app/razorez.h"
 #include "printerport.h"
@@ -8,7 +11,52 @@
 #include <QClipboard>
 #include <QFrame>
 #include <QLabel>
+#include <QMimeData>
+#include <QThread>
 #include <cmath>
+
+namespace {
+
+// The warning caught by failOnQtWarning's handler; calls do not nest.
+struct WarningCapture
+{
+    QtMessageHandler previous = nullptr;
+    const QThread* thread = nullptr;
+    QString first;
+};
+WarningCapture* activeCapture = nullptr;
+
+void captureWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    WarningCapture* capture = activeCapture;
+    if (capture && QThread::currentThread() == capture->thread
+        && (type == QtWarningMsg || type == QtCriticalMsg) && capture->first.isNull())
+        capture->first = text;
+    if (capture && capture->previous)
+        capture->previous(type, context, text);
+}
+
+} // namespace
+
+void failOnQtWarning(const QString& message, const std::function<void()>& call)
+{
+    WarningCapture capture;
+    capture.thread = QThread::currentThread();
+    activeCapture = &capture;
+    capture.previous = qInstallMessageHandler(captureWarning);
+    struct Restore
+    {
+        WarningCapture& capture;
+        ~Restore()
+        {
+            qInstallMessageHandler(capture.previous);
+            activeCapture = nullptr;
+        }
+    } restore{capture};
+    call();
+    if (!capture.first.isNull())
+        throw AppError(message);
+}
 
 int printFactor(int pageWidth, int pictureWidth)
 {
@@ -35,7 +83,12 @@ void Tphotofrm::writePhotonProperties()
 void Tphotofrm::Copy1Click()
 {
     writePhotonProperties();
-    QApplication::clipboard()->setImage(tube->picture());
+    // A copy, so that the clipboard keeps this picture while the window
+    // draws on.
+    const QImage picture = tube->picture().copy();
+    failOnQtWarning(QStringLiteral("Cannot open clipboard"), [&picture] {
+        QApplication::clipboard()->setImage(picture);
+    });
 }
 
 void Tphotofrm::Print1Click()
