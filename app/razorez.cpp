@@ -71,6 +71,7 @@ void Tphotofrm::bindHandlers()
     changeHandlers_.insert(wfeb, &Tphotofrm::wfebChange);
     connect(wfeb, &QLineEdit::textEdited, this, [this] { guarded([this] { wfebChange(); }); });
     wfeb->installEventFilter(this);
+    installEventFilter(this);
 
     const auto onMenu = [this](QAction* action, Handler handler) {
         clickHandlers_.insert(action, handler);
@@ -100,6 +101,12 @@ bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == wfeb && event->type() == QEvent::FocusIn)
         guarded([this] { wfebEnter(); });
+    // The frame's margins are known only once the window is shown, and under
+    // a window manager only once it has framed the window, which it reports
+    // as a move: the outer size of 800 x 600 is made good then, and the size
+    // handler runs again for the change.
+    if (watched == this && (event->type() == QEvent::Show || event->type() == QEvent::Move) && isVisible())
+        setOuterSize(800, 600);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -235,6 +235,11 @@ TEST_F(WindowTest, ActivationFollowsTheFocusBetweenTheProgramsWindows)
     ASSERT_EQ(QGuiApplication::focusWindow(), w.windowHandle());
     EXPECT_EQ(screenQueries - drawing.tubeRedraws, 1) << "activations when first shown";
     EXPECT_DOUBLE_EQ(w.state.scale, 2.5);
+    // The off-screen platform frames a window with 2 pixels on every side:
+    // the outer size is still 800 x 600, centred; the panel overhangs the
+    // 796-pixel-wide client area by 5 pixels, split with truncation.
+    EXPECT_EQ(w.frameGeometry(), QRect(112, 84, 800, 600));
+    EXPECT_EQ(w.photopl->x(), -2);
 
     // The About dialog takes the focus, then gives it back.
     w.setPosition(w.retardsb, 100);
