@@ -121,7 +121,9 @@ void Tphotofrm::createControls()
     photonbt = place(new TagButton(QStringLiteral("Light &On"), GroupBox1), "photonbt", 202, 28, 89, 33);
     Zoombt = place(new TagButton(QStringLiteral("&Zoom In"), GroupBox1), "Zoombt", 360, 28, 89, 33);
     Zoombt->setEnabled(false);
-    slowrb = place(new QCheckBox(QStringLiteral("Slower Photoelectrons"), GroupBox1), "slowrb", 336, 76, 153, 17);
+    // A few pixels wider than the classic layout, so that the caption is not
+    // cut short by this platform's wider check mark; nothing lies beside it.
+    slowrb = place(new QCheckBox(QStringLiteral("Slower Photoelectrons"), GroupBox1), "slowrb", 336, 76, 161, 17);
     slowrb->setEnabled(false);
     metalused = place(new RadioGroup(QStringLiteral("Metal"),
                                      {QStringLiteral("&1 (1.50 eV)"), QStringLiteral("&2 (1.75 eV)"),
@@ -149,6 +151,15 @@ void Tphotofrm::createControls()
     setTabOrder(Zoombt, slowrb);
     setTabOrder(slowrb, wfeb);
     setTabOrder(wfeb, BitBtn1);
+
+    // Buttons, check boxes and radio items are announced by their captions;
+    // the controls without one by the label a sighted user reads beside them.
+    retardsb->setAccessibleName(voltlb->text());
+    intensitysb->setAccessibleName(intlb->text());
+    coloursb->setAccessibleName(wavelb->text());
+    wfeb->setAccessibleName(QStringLiteral("Metal 4 number"));
+    BitBtn1->setAccessibleName(QStringLiteral("Exit"));
+    tube->setAccessibleName(QStringLiteral("Picture of the apparatus"));
 
     photons = new TagTimer(this);
     photons->setObjectName(QStringLiteral("photons"));

@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QFrame>
 #include <QMenuBar>
@@ -101,6 +102,12 @@ bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == wfeb && event->type() == QEvent::FocusIn)
         guarded([this] { wfebEnter(); });
+    // The menu's shortcuts come before the edit box's own Ctrl+C.
+    if (watched == wfeb && event->type() == QEvent::ShortcutOverride) {
+        const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
+        if (key == Copy1->shortcut()[0] || key == Print1->shortcut()[0])
+            return true;
+    }
     // The frame's margins are known only once the window is shown, and under
     // a window manager only once it has framed the window, which it reports
     // as a move: the outer size of 800 x 600 is made good then, and the size

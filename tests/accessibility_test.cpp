@@ -1,0 +1,60 @@
+// A screen reader announces every control a user can reach by the caption
+// or label that a sighted user reads.
+
+#include "app/imagecontrol.h"
+#include "app/razorez.h"
+#include "app/tagbutton.h"
+#include "scenario/recordingprinter.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QDialog>
+#include <QLineEdit>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+    return interface ? interface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+TEST(Accessibility, EveryControlAUserCanReachHasAName)
+{
+    RecordingPrinter printer;
+    Seams seams;
+    seams.screenSize = [] { return QSize(1024, 768); };
+    seams.showError = [](const QString&, const QString&) {};
+    seams.runModal = [](QDialog&) {};
+    seams.printer = &printer;
+    Tphotofrm window(seams);
+
+    int controls = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QAbstractSlider*>(widget)
+            || qobject_cast<QLineEdit*>(widget) || widget == window.tube;
+        // The hidden action buttons are never shown to anyone; Qt's own parts
+        // (the menu bar's overflow button) name themselves.
+        const bool hiddenAction = widget == window.tubebt || widget == window.colourbt || widget == window.zoomtubebt;
+        if (!control || hiddenAction || widget->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        ++controls;
+        EXPECT_FALSE(accessibleName(widget).trimmed().isEmpty()) << widget->objectName().toStdString();
+    }
+    EXPECT_GE(controls, 14);
+
+    EXPECT_EQ(accessibleName(window.retardsb), QStringLiteral("Retarding Voltage"));
+    EXPECT_EQ(accessibleName(window.intensitysb), QStringLiteral("Intensity"));
+    EXPECT_EQ(accessibleName(window.coloursb), QStringLiteral("Photon Energy"));
+    EXPECT_EQ(accessibleName(window.BitBtn1), QStringLiteral("Exit"));
+    EXPECT_EQ(accessibleName(window.wfeb), QStringLiteral("Metal 4 number"));
+    // Captions are read without their access-key ampersand.
+    EXPECT_EQ(accessibleName(window.photonbt), QStringLiteral("Light On"));
+    EXPECT_EQ(accessibleName(window.unknownrb).trimmed(), QStringLiteral("Unknown Metals"));
+}
