@@ -23,24 +23,43 @@ one_program_window() {
     [[ $(program_windows | wc -l) -eq 1 ]]
 }
 
+program_ended() {
+    ! kill -0 "$PROGRAM_PID" 2>/dev/null
+}
+
+window_or_end() {
+    one_program_window || program_ended
+}
+
 # start_program NAME [VAR=VALUE...]: starts build/lumetra on $DISPLAY with
 # those variables added, and waits for its main window. Sets PROGRAM_PID
 # and PROGRAM_WINDOW; the program's output goes to NAME.log.
+#
+# A program that ends before showing its window is started again, twice at
+# most: on a shared machine another X server starting on the same display
+# number can make the connection fail for a moment.
 start_program() {
-    local name=$1
+    local name=$1 attempt
     shift
-    # PRINTER and LPDEST would choose CUPS's default destination for us.
     PROGRAM_LOG=$SERVICE_LOG_DIR/$name.log
-    env -u PRINTER -u LPDEST QT_QPA_PLATFORM=xcb "$@" "$ROOT/build/lumetra" \
-        >"$PROGRAM_LOG" 2>&1 </dev/null &
-    PROGRAM_PID=$!
-    STARTED_PIDS+=("$PROGRAM_PID")
-    if ! wait_for 20 one_program_window; then
-        cat "$PROGRAM_LOG" >&2
-        e2e_fail "the program's window did not appear within 20 s"
-        return 1
-    fi
-    PROGRAM_WINDOW=$(program_windows)
+    for attempt in 1 2 3; do
+        # PRINTER and LPDEST would choose CUPS's default destination for us.
+        env -u PRINTER -u LPDEST QT_QPA_PLATFORM=xcb "$@" "$ROOT/build/lumetra" \
+            >"$PROGRAM_LOG" 2>&1 </dev/null &
+        PROGRAM_PID=$!
+        STARTED_PIDS+=("$PROGRAM_PID")
+        wait_for 20 window_or_end || break
+        if program_ended; then
+            printf 'e2e: the program ended at start (attempt %d):\n' "$attempt" >&2
+            sed 's/^/    | /' "$PROGRAM_LOG" >&2
+            stop_program
+            sleep 1
+            continue
+        fi
+        PROGRAM_WINDOW=$(program_windows)
+        return 0
+    done
+    e2e_fail "the program's window did not appear within 20 s"
 }
 
 # stop_program: ends the program started last, by its PID, and forgets it.
@@ -63,7 +82,6 @@ stop_program() {
     STARTED_PIDS=("${STARTED_PIDS[@]}")
     PROGRAM_PID=
     PROGRAM_WINDOW=
-    PROGRAM_LOG=
 }
 
 has_focus() {
