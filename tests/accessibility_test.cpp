@@ -1,6 +1,7 @@
 // A screen reader announces every control a user can reach by the caption
 // or label that a sighted user reads.
 
+#include "testwindow.h"
 #include "app/imagecontrol.h"
 #include "app/razorez.h"
 #include "app/tagbutton.h"
@@ -28,12 +29,7 @@ QString accessibleName(QObject* object)
 TEST(Accessibility, EveryControlAUserCanReachHasAName)
 {
     RecordingPrinter printer;
-    Seams seams;
-    seams.screenSize = [] { return QSize(1024, 768); };
-    seams.showError = [](const QString&, const QString&) {};
-    seams.runModal = [](QDialog&) {};
-    seams.printer = &printer;
-    Tphotofrm window(seams);
+    Tphotofrm window(testSeams(printer, [](const QString&, const QString&) {}));
 
     int controls = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {

@@ -1,6 +1,7 @@
 // The apparatus geometry, the needles and the reading, the photoelectrons'
 // positions and the animation's stream as the window runs it.
 
+#include "testwindow.h"
 #include "app/canvas.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
@@ -156,15 +157,9 @@ class Animation : public testing::Test
 protected:
     void SetUp() override
     {
-        Seams seams;
-        seams.screenSize = [] { return QSize(1024, 768); };
-        seams.showError = [](const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); };
-        seams.runModal = [](QDialog&) {};
-        seams.printer = &printer;
+        Seams seams = testSeams(printer, [](const QString&, const QString& text) { ADD_FAILURE() << text.toStdString(); });
         seams.drawingObserver = &counter;
-        window = std::make_unique<Tphotofrm>(seams);
-        window->FormResize();
-        window->FormActivate();
+        window = startedWindow(seams);
     }
 
     // Electrons drawn by one tick; the meter's ellipse is not one of them.

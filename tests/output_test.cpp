@@ -2,6 +2,7 @@
 // printer fails, the Qt printer's document handling on real PDF output, and
 // clipboard warnings turned into errors.
 
+#include "testwindow.h"
 #include "app/errorreport.h"
 #include "app/razorez.h"
 #include "output/copyprint.h"
@@ -48,14 +49,8 @@ struct Window
 
     explicit Window(PrinterPort& printer)
     {
-        Seams seams;
-        seams.screenSize = [] { return QSize(1024, 768); };
-        seams.showError = [this](const QString& caption, const QString& text) { reports << caption + u'|' + text; };
-        seams.runModal = [](QDialog&) {};
-        seams.printer = &printer;
-        window = std::make_unique<Tphotofrm>(seams);
-        window->FormResize();
-        window->FormActivate();
+        window = startedWindow(
+            testSeams(printer, [this](const QString& caption, const QString& text) { reports << caption + u'|' + text; }));
     }
 };
 

@@ -1,6 +1,7 @@
 // Metal 4's number parser: worked values, limits, generated and long
 // inputs, the fuzzing corpus, and its errors reaching the window's report.
 
+#include "testwindow.h"
 #include "app/errorreport.h"
 #include "app/razorez.h"
 #include "tests/scenario/recordingprinter.h"
@@ -318,15 +319,9 @@ TEST(Metal4, ErrorsReachTheReportThroughTheWindow)
 {
     RecordingPrinter printer;
     QStringList reports;
-    Seams seams;
-    seams.screenSize = [] { return QSize(1024, 768); };
-    seams.showError = [&](const QString& caption, const QString& text) { reports << caption + u'|' + text; };
-    seams.runModal = [](QDialog&) {};
-    seams.printer = &printer;
+    Seams seams = testSeams(printer, [&](const QString& caption, const QString& text) { reports << caption + u'|' + text; });
     seams.decimalSeparator = u',';
-    const auto window = std::make_unique<Tphotofrm>(seams);
-    window->FormResize();
-    window->FormActivate();
+    const auto window = startedWindow(seams);
 
     window->guarded([&] { window->setChecked(window->unknownrb, true); });
     window->guarded([&] { window->setText(window->wfeb, QStringLiteral("7,9")); });

@@ -2,6 +2,7 @@
 // changes, events through Qt's signals, errors escaping a handler, and the
 // focus moving between the program's windows.
 
+#include "testwindow.h"
 #include "app/aboutbox.h"
 #include "app/canvas.h"
 #include "app/errorreport.h"
@@ -71,14 +72,13 @@ class WindowTest : public testing::Test
 protected:
     WindowTest()
     {
-        Seams seams;
+        Seams seams
+            = testSeams(printer, [this](const QString& caption, const QString& text) { reports.push_back({caption, text}); });
         seams.screenSize = [this] {
             ++screenQueries;
             return QSize(1024, 768);
         };
-        seams.showError = [this](const QString& caption, const QString& text) { reports.push_back({caption, text}); };
         seams.runModal = [this](QDialog& dialog) { runModal(dialog); };
-        seams.printer = &printer;
         seams.drawingObserver = &drawing;
         window = std::make_unique<Tphotofrm>(seams);
         window->aboutboxp = new Taboutboxp(window.get());

@@ -1,6 +1,7 @@
 // The zoomed view: electron geometry, and the zoomed animation driven on a
 // real window.
 
+#include "testwindow.h"
 #include "app/canvas.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
@@ -82,15 +83,9 @@ class ZoomedWindow : public testing::Test
 protected:
     void SetUp() override
     {
-        Seams seams;
-        seams.screenSize = [] { return QSize(1024, 768); };
-        seams.showError = [this](const QString&, const QString& text) { errors.push_back(text); };
-        seams.runModal = [](QDialog&) {};
-        seams.printer = &printer;
+        Seams seams = testSeams(printer, [this](const QString&, const QString& text) { errors.push_back(text); });
         seams.drawingObserver = &recorder;
-        window = std::make_unique<Tphotofrm>(seams);
-        window->FormResize();
-        window->FormActivate();
+        window = startedWindow(seams);
     }
 
     void lightOnAndZoomIn()
