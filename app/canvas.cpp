@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <functional>
+#include <numeric>
 #include <vector>
 
 namespace {
@@ -32,7 +34,7 @@ Canvas::Canvas(QString name, std::function<QSize()> bitmapSize)
 {
 }
 
-QImage& Canvas::image()
+QImage& Canvas::bitmap()
 {
     if (image_.isNull()) {
         image_ = QImage(bitmapSize_(), QImage::Format_RGB32);
@@ -51,22 +53,62 @@ void Canvas::notifyShape(const char* operation, std::initializer_list<int> coord
 void Canvas::touch(int x1, int y1, int x2, int y2)
 {
     const int margin = Pen.Width;
-    painted_ |= QRect(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
-                      QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin));
+    const QRect box(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
+                    QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin));
+    painted_ |= box;
+    if (lastClear_) {
+        // Many small shapes are cheaper merged than listed.
+        if (drawnSinceClear_.size() >= 512)
+            drawnSinceClear_ = {std::accumulate(drawnSinceClear_.begin(), drawnSinceClear_.end(), box, std::bit_or<QRect>())};
+        else
+            drawnSinceClear_.push_back(box);
+    }
+}
+
+// A rectangle over the whole picture with a one-pixel pen, the animation's
+// clear: repeated with the same colours, only what was drawn since the last
+// one needs repainting, and the frame, to give the very same pixels.
+bool Canvas::clearsWholePicture(int x1, int y1, int x2, int y2)
+{
+    QImage& picture = bitmap();
+    if (x1 != 0 || y1 != 0 || x2 != picture.width() || y2 != picture.height() || Pen.Width != 1)
+        return false;
+    const QRgb pen = toQRgb(Pen.Color);
+    const QRgb brush = toQRgb(Brush.Color);
+    if (lastClear_ && lastClear_->pen == Pen.Color && lastClear_->brush == Brush.Color) {
+        const QRect inside = picture.rect().adjusted(1, 1, -1, -1);
+        for (const QRect& drawn : drawnSinceClear_) {
+            const QRect r = drawn & inside;
+            if (!r.isEmpty())
+                raster::fillRect(picture, r.left(), r.top(), r.right() + 1, r.bottom() + 1, brush);
+        }
+        raster::fillRect(picture, 0, 0, x2, 1, pen);
+        raster::fillRect(picture, 0, y2 - 1, x2, y2, pen);
+        raster::fillRect(picture, 0, 0, 1, y2, pen);
+        raster::fillRect(picture, x2 - 1, 0, x2, y2, pen);
+    } else {
+        raster::rectangle(picture, x1, y1, x2, y2, 1, pen, brush);
+    }
+    painted_ = picture.rect();
+    lastClear_ = Clear{Pen.Color, Brush.Color};
+    drawnSinceClear_.clear();
+    return true;
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     notifyShape("Rectangle", {x1, y1, x2, y2});
+    if (clearsWholePicture(x1, y1, x2, y2))
+        return;
     touch(x1, y1, x2, y2);
-    raster::rectangle(image(), x1, y1, x2, y2, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
+    raster::rectangle(bitmap(), x1, y1, x2, y2, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2)
 {
     notifyShape("Ellipse", {x1, y1, x2, y2});
     touch(x1, y1, x2, y2);
-    raster::ellipse(image(), x1, y1, x2, y2, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
+    raster::ellipse(bitmap(), x1, y1, x2, y2, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
 }
 
 void Canvas::Polygon(std::span<const QPoint> points)
@@ -79,9 +121,13 @@ void Canvas::Polygon(std::span<const QPoint> points)
         }
         observer_->shape(*this, "Polygon", coordinates);
     }
-    for (const QPoint& p : points)
-        touch(p.x(), p.y(), p.x(), p.y());
-    raster::polygon(image(), points, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
+    if (!points.empty()) {
+        QRect box(points.front(), points.front());
+        for (const QPoint& p : points)
+            box |= QRect(p, p);
+        touch(box.left(), box.top(), box.right(), box.bottom());
+    }
+    raster::polygon(bitmap(), points, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
 }
 
 void Canvas::MoveTo(int x, int y)
@@ -94,7 +140,7 @@ void Canvas::LineTo(int x, int y)
 {
     notifyShape("LineTo", {x, y});
     touch(penPos_.x(), penPos_.y(), x, y);
-    raster::line(image(), penPos_, QPoint(x, y), Pen.Width, toQRgb(Pen.Color));
+    raster::line(bitmap(), penPos_, QPoint(x, y), Pen.Width, toQRgb(Pen.Color));
     penPos_ = QPoint(x, y);
 }
 
@@ -105,7 +151,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
     const QFont qfont = qfontOf(Font);
     const QFontMetrics metrics(qfont);
     touch(x, y, x + metrics.horizontalAdvance(text) + metrics.maxWidth(), y + 2 * metrics.height());
-    QPainter painter(&image());
+    QPainter painter(&bitmap());
     painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), QColor(toQRgb(Brush.Color)));
     painter.setFont(qfont);
     painter.setPen(QColor(toQRgb(Font.Color)));
@@ -128,6 +174,6 @@ void Canvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect
             return;
     }
     touch(d.left(), d.top(), d.right() + 1, d.bottom() + 1);
-    raster::copyRect(image(), d.left(), d.top(), d.right() + 1, d.bottom() + 1, source.image(), s.left(), s.top(),
+    raster::copyRect(bitmap(), d.left(), d.top(), d.right() + 1, d.bottom() + 1, source.image(), s.left(), s.top(),
                      s.right() + 1, s.bottom() + 1, CopyMode);
 }

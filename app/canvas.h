@@ -8,7 +8,9 @@
 #include <QRect>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <span>
+#include <vector>
 
 class Canvas;
 
@@ -72,13 +74,14 @@ public:
     void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect);
 
     const QString& name() const { return name_; }
-    QImage& image();
-    bool hasImage() const { return !image_.isNull(); }
+    const QImage& image() { return bitmap(); }
     void setObserver(CanvasObserver* observer) { observer_ = observer; }
 
 private:
     void notifyShape(const char* operation, std::initializer_list<int> coordinates);
     void touch(int x1, int y1, int x2, int y2);
+    QImage& bitmap();
+    bool clearsWholePicture(int x1, int y1, int x2, int y2);
 
     QString name_;
     std::function<QSize()> bitmapSize_;
@@ -87,5 +90,15 @@ private:
     // Every pixel outside this rectangle is still the white the bitmap was
     // created with; an AND with it can skip them.
     QRect painted_;
+    // After a clear of the whole picture with a one-pixel pen, every pixel
+    // outside `drawnSinceClear_` is still as that clear left it, so the next
+    // identical clear repaints only those rectangles.
+    struct Clear
+    {
+        TColor pen;
+        TColor brush;
+    };
+    std::optional<Clear> lastClear_;
+    std::vector<QRect> drawnSinceClear_;
     CanvasObserver* observer_ = nullptr;
 };

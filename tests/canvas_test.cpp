@@ -1,0 +1,101 @@
+// The canvas skips work it can prove changes nothing: a repeated clear of
+// the whole picture repaints only what was drawn since the last one, and an
+// AND skips the source's untouched white. Both must give the very pixels
+// that doing all the work gives.
+
+#include "app/canvas.h"
+
+#include <QImage>
+#include <array>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+
+constexpr int W = 709;
+constexpr int H = 373;
+
+QImage clearedPicture(TColor pen, TColor brush)
+{
+    QImage picture(W, H, QImage::Format_RGB32);
+    raster::rectangle(picture, 0, 0, W, H, 1, toQRgb(pen), toQRgb(brush));
+    return picture;
+}
+
+// Shapes of every kind and size, partly or wholly off the picture too.
+void drawAtRandom(Canvas& canvas, Canvas& beam, std::mt19937& random)
+{
+    std::uniform_int_distribution<int> x(-100, W + 100);
+    std::uniform_int_distribution<int> y(-100, H + 100);
+    std::uniform_int_distribution<int> width(1, 4);
+    std::uniform_int_distribution<int> kind(0, 5);
+    canvas.Pen.Width = width(random);
+    canvas.Pen.Color = random() & 0xFFFFFF;
+    canvas.Brush.Color = random() & 0xFFFFFF;
+    switch (kind(random)) {
+    case 0:
+        canvas.MoveTo(x(random), y(random));
+        canvas.LineTo(x(random), y(random));
+        break;
+    case 1:
+        canvas.Ellipse(x(random), y(random), x(random), y(random));
+        break;
+    case 2: {
+        const std::array<QPoint, 4> points = {QPoint(x(random), y(random)), QPoint(x(random), y(random)),
+                                              QPoint(x(random), y(random)), QPoint(x(random), y(random))};
+        canvas.Polygon(points);
+        break;
+    }
+    case 3:
+        canvas.TextOut(x(random), y(random), QStringLiteral("V = 1.000 V"));
+        break;
+    case 4:
+        canvas.Rectangle(x(random), y(random), x(random), y(random));
+        break;
+    default:
+        canvas.CopyMode = RasterOp::SRCAND;
+        canvas.CopyRect({0, 0, W, H}, beam, {0, 0, W, H});
+        break;
+    }
+}
+
+} // namespace
+
+TEST(Canvas, RepeatedClearGivesTheSamePixelsAsAFullOne)
+{
+    Canvas canvas(QStringLiteral("tube"), [] { return QSize(W, H); });
+    Canvas beam(QStringLiteral("colourim"), [] { return QSize(W, H); });
+    const std::array<QPoint, 4> quadrilateral = {QPoint(354, 0), QPoint(414, 0), QPoint(41, 290), QPoint(41, 50)};
+    beam.Brush.Color = beam.Pen.Color = 0x3CFF00;
+    beam.Polygon(quadrilateral);
+
+    std::mt19937 random(7);
+    for (int round = 0; round < 60; ++round) {
+        // Mostly the animation's own clear, now and then another.
+        const TColor pen = round % 7 == 3 ? clWhite : clBlack;
+        const TColor brush = round % 11 == 5 ? 0x00FF00 : clWhite;
+        for (int i = 0; i < round % 13; ++i)
+            drawAtRandom(canvas, beam, random);
+        canvas.Pen.Width = 1;
+        canvas.Pen.Color = pen;
+        canvas.Brush.Color = brush;
+        canvas.Rectangle(0, 0, W, H);
+        ASSERT_EQ(canvas.image(), clearedPicture(pen, brush)) << "round " << round;
+    }
+}
+
+TEST(Canvas, AndSkipsOnlyTheSourcesUntouchedWhite)
+{
+    Canvas canvas(QStringLiteral("tube"), [] { return QSize(W, H); });
+    Canvas beam(QStringLiteral("colourim"), [] { return QSize(W, H); });
+    canvas.Brush.Color = 0x123456;
+    canvas.Rectangle(0, 0, W, H);
+    beam.Brush.Color = beam.Pen.Color = 0x28AA00;
+    beam.Ellipse(600, 300, 720, 400);
+
+    QImage expected = canvas.image().copy();
+    raster::copyRect(expected, 0, 0, W, H, beam.image(), 0, 0, W, H, RasterOp::SRCAND);
+    canvas.CopyMode = RasterOp::SRCAND;
+    canvas.CopyRect({0, 0, W, H}, beam, {0, 0, W, H});
+    EXPECT_EQ(canvas.image(), expected);
+}
