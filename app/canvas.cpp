@@ -56,6 +56,7 @@ void Canvas::touch(int x1, int y1, int x2, int y2)
     const QRect box(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
                     QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin));
     painted_ |= box;
+    markChanged(box);
     if (lastClear_) {
         // Many small shapes are cheaper merged than listed.
         if (drawnSinceClear_.size() >= 512)
@@ -81,6 +82,7 @@ bool Canvas::clearsWholePicture(int x1, int y1, int x2, int y2)
             const QRect r = drawn & inside;
             if (!r.isEmpty())
                 raster::fillRect(picture, r.left(), r.top(), r.right() + 1, r.bottom() + 1, brush);
+            markChanged(drawn);
         }
         raster::fillRect(picture, 0, 0, x2, 1, pen);
         raster::fillRect(picture, 0, y2 - 1, x2, y2, pen);
@@ -88,11 +90,59 @@ bool Canvas::clearsWholePicture(int x1, int y1, int x2, int y2)
         raster::fillRect(picture, x2 - 1, 0, x2, y2, pen);
     } else {
         raster::rectangle(picture, x1, y1, x2, y2, 1, pen, brush);
+        allChanged_ = true;
     }
     painted_ = picture.rect();
     lastClear_ = Clear{Pen.Color, Brush.Color};
     drawnSinceClear_.clear();
     return true;
+}
+
+void Canvas::markChanged(const QRect& rect)
+{
+    if (allChanged_)
+        return;
+    if (changed_.size() >= 2048) {
+        allChanged_ = true;
+        changed_.clear();
+        return;
+    }
+    changed_.push_back(rect);
+}
+
+// Merges the changed rectangles into bands of eight rows, joining runs that
+// lie close together: a few dozen rectangles for the screen to update.
+std::vector<QRect> Canvas::takeChanged()
+{
+    constexpr int bandRows = 8;
+    constexpr int joinGap = 16;
+    const QRect bounds = bitmap().rect();
+    std::vector<QRect> bands;
+    if (allChanged_) {
+        bands.push_back(bounds);
+    } else {
+        std::vector<std::pair<int, int>> runs;
+        for (int top = 0; top < bounds.height(); top += bandRows) {
+            const QRect band(0, top, bounds.width(), std::min(bandRows, bounds.height() - top));
+            runs.clear();
+            for (const QRect& rect : changed_) {
+                const QRect part = rect & band;
+                if (!part.isEmpty())
+                    runs.emplace_back(part.left(), part.right() + 1);
+            }
+            std::sort(runs.begin(), runs.end());
+            for (std::size_t i = 0; i < runs.size();) {
+                int left = runs[i].first;
+                int right = runs[i].second;
+                for (++i; i < runs.size() && runs[i].first <= right + joinGap; ++i)
+                    right = std::max(right, runs[i].second);
+                bands.emplace_back(left, band.top(), right - left, band.height());
+            }
+        }
+    }
+    changed_.clear();
+    allChanged_ = false;
+    return bands;
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)

@@ -75,6 +75,11 @@ public:
 
     const QString& name() const { return name_; }
     const QImage& image() { return bitmap(); }
+
+    // The parts of the picture that may have changed since the last call:
+    // rectangles in bands of a few rows, sorted top to bottom and left to
+    // right, none touching another, as a screen update wants them.
+    std::vector<QRect> takeChanged();
     void setObserver(CanvasObserver* observer) { observer_ = observer; }
 
 private:
@@ -100,5 +105,8 @@ private:
     };
     std::optional<Clear> lastClear_;
     std::vector<QRect> drawnSinceClear_;
+    std::vector<QRect> changed_;
+    bool allChanged_ = true;
+    void markChanged(const QRect& rect);
     CanvasObserver* observer_ = nullptr;
 };

@@ -193,12 +193,16 @@ void Tphotofrm::reportError(const std::exception& error)
     seams_.showError(QStringLiteral("Lumetra Photoelectric Effect"), errorReportText(message));
 }
 
-// The picture may have changed; the part that the "Photon Properties" box
-// covers is never seen, so it is left out of the repaint.
+// Repaints what may have changed of the picture; the part that the "Photon
+// Properties" box covers is never seen, so it is left out.
 void Tphotofrm::afterEvent()
 {
-    const QRect covered = variablepl->geometry().translated(-tube->pos());
-    tube->update(QRegion(tube->rect()).subtracted(covered));
+    const std::vector<QRect> changed = tube->canvas().takeChanged();
+    if (changed.empty())
+        return;
+    QRegion region;
+    region.setRects(changed.data(), static_cast<int>(changed.size()));
+    tube->update(region.subtracted(variablepl->geometry().translated(-tube->pos())));
 }
 
 void Tphotofrm::resizeEvent(QResizeEvent* event)

@@ -6,6 +6,7 @@
 #include "app/canvas.h"
 
 #include <QImage>
+#include <QRegion>
 #include <array>
 #include <gtest/gtest.h>
 #include <random>
@@ -98,4 +99,34 @@ TEST(Canvas, AndSkipsOnlyTheSourcesUntouchedWhite)
     canvas.CopyMode = RasterOp::SRCAND;
     canvas.CopyRect({0, 0, W, H}, beam, {0, 0, W, H});
     EXPECT_EQ(canvas.image(), expected);
+}
+
+TEST(Canvas, EveryChangedPixelLiesInWhatTheScreenIsToldToUpdate)
+{
+    Canvas canvas(QStringLiteral("tube"), [] { return QSize(W, H); });
+    Canvas beam(QStringLiteral("colourim"), [] { return QSize(W, H); });
+    const std::array<QPoint, 3> triangle = {QPoint(709, 0), QPoint(41, 0), QPoint(41, 373)};
+    beam.Brush.Color = beam.Pen.Color = 0x3CFF00;
+    beam.Polygon(triangle);
+    canvas.takeChanged();
+
+    std::mt19937 random(11);
+    for (int round = 0; round < 200; ++round) {
+        const QImage before = canvas.image().copy();
+        for (int i = 0; i < round % 5; ++i)
+            drawAtRandom(canvas, beam, random);
+        if (round % 3 == 0) {
+            canvas.Pen.Width = 1;
+            canvas.Pen.Color = clBlack;
+            canvas.Brush.Color = clWhite;
+            canvas.Rectangle(0, 0, W, H);
+        }
+        QRegion told;
+        for (const QRect& rect : canvas.takeChanged())
+            told += rect;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                if (canvas.image().pixel(x, y) != before.pixel(x, y))
+                    ASSERT_TRUE(told.contains(QPoint(x, y))) << "round " << round << " at " << x << ", " << y;
+    }
 }
