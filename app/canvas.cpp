@@ -1,32 +1,9 @@
 #include "canvas.h"
 
-#include <QFont>
-#include <QFontMetrics>
-#include <QPainter>
 #include <algorithm>
 #include <functional>
 #include <numeric>
 #include <vector>
-
-namespace {
-
-// Fonts are sized in points for a 96 pixels-per-inch surface, rounded as
-// the platform's font mapper does.
-int pixelSizeOf(int points)
-{
-    return (points * 96 + 36) / 72;
-}
-
-QFont qfontOf(const Canvas::FontState& font)
-{
-    QFont qfont(font.Name);
-    qfont.setPixelSize(pixelSizeOf(font.Size));
-    qfont.setBold(font.Bold);
-    qfont.setStyleStrategy(QFont::NoAntialias);
-    return qfont;
-}
-
-} // namespace
 
 Canvas::Canvas(QString name, std::function<QSize()> bitmapSize)
     : name_(std::move(name))
@@ -117,32 +94,36 @@ std::vector<QRect> Canvas::takeChanged()
     constexpr int bandRows = 8;
     constexpr int joinGap = 16;
     const QRect bounds = bitmap().rect();
-    std::vector<QRect> bands;
+    std::vector<QRect> rects;
     if (allChanged_) {
-        bands.push_back(bounds);
+        rects.push_back(bounds);
     } else {
-        std::vector<std::pair<int, int>> runs;
-        for (int top = 0; top < bounds.height(); top += bandRows) {
-            const QRect band(0, top, bounds.width(), std::min(bandRows, bounds.height() - top));
-            runs.clear();
-            for (const QRect& rect : changed_) {
-                const QRect part = rect & band;
-                if (!part.isEmpty())
-                    runs.emplace_back(part.left(), part.right() + 1);
-            }
+        // The runs of each band, from every rectangle that crosses it.
+        std::vector<std::vector<std::pair<int, int>>> bands((bounds.height() + bandRows - 1) / bandRows);
+        for (const QRect& changed : changed_) {
+            const QRect rect = changed & bounds;
+            if (rect.isEmpty())
+                continue;
+            for (int band = rect.top() / bandRows; band <= rect.bottom() / bandRows; ++band)
+                bands[band].emplace_back(rect.left(), rect.right() + 1);
+        }
+        for (std::size_t band = 0; band < bands.size(); ++band) {
+            auto& runs = bands[band];
             std::sort(runs.begin(), runs.end());
+            const int top = static_cast<int>(band) * bandRows;
+            const int height = std::min(bandRows, bounds.height() - top);
             for (std::size_t i = 0; i < runs.size();) {
-                int left = runs[i].first;
+                const int left = runs[i].first;
                 int right = runs[i].second;
                 for (++i; i < runs.size() && runs[i].first <= right + joinGap; ++i)
                     right = std::max(right, runs[i].second);
-                bands.emplace_back(left, band.top(), right - left, band.height());
+                rects.emplace_back(left, top, right - left, height);
             }
         }
     }
     changed_.clear();
     allChanged_ = false;
-    return bands;
+    return rects;
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)
@@ -198,14 +179,11 @@ void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (observer_)
         observer_->text(*this, x, y, text);
-    const QFont qfont = qfontOf(Font);
-    const QFontMetrics metrics(qfont);
-    touch(x, y, x + metrics.horizontalAdvance(text) + metrics.maxWidth(), y + 2 * metrics.height());
-    QPainter painter(&bitmap());
-    painter.fillRect(x, y, metrics.horizontalAdvance(text), metrics.height(), QColor(toQRgb(Brush.Color)));
-    painter.setFont(qfont);
-    painter.setPen(QColor(toQRgb(Font.Color)));
-    painter.drawText(x, y + metrics.ascent(), text);
+    const TextStamps::Stamp& stamp
+        = textStamps_.stamp({Font.Name, Font.Size, Font.Bold, Font.Color, Brush.Color}, text);
+    touch(x - stamp.margin, y - stamp.margin, x - stamp.margin + stamp.image.width(),
+          y - stamp.margin + stamp.image.height());
+    stampText(bitmap(), stamp, x, y);
 }
 
 void Canvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect)

@@ -2,6 +2,7 @@
 
 #include "colour.h"
 #include "raster.h"
+#include "textstamps.h"
 
 #include <QImage>
 #include <QPoint>
@@ -109,4 +110,5 @@ private:
     bool allChanged_ = true;
     void markChanged(const QRect& rect);
     CanvasObserver* observer_ = nullptr;
+    TextStamps textStamps_;
 };

@@ -5,7 +5,10 @@
 
 #include "app/canvas.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QImage>
+#include <QPainter>
 #include <QRegion>
 #include <array>
 #include <gtest/gtest.h>
@@ -128,5 +131,49 @@ TEST(Canvas, EveryChangedPixelLiesInWhatTheScreenIsToldToUpdate)
             for (int x = 0; x < W; ++x)
                 if (canvas.image().pixel(x, y) != before.pixel(x, y))
                     ASSERT_TRUE(told.contains(QPoint(x, y))) << "round " << round << " at " << x << ", " << y;
+    }
+}
+
+// Texts are rendered once and stamped; the pixels must be those a painter
+// draws straight onto the picture, glyphs and background box alike.
+TEST(Canvas, StampedTextIsWhatAPainterDraws)
+{
+    struct Case
+    {
+        const char* font;
+        int points;
+        bool bold;
+        const char* text;
+        int x;
+        int y;
+    };
+    const Case cases[] = {
+        {"MS Sans Serif", 8, false, "Photocurrent", 574, 320},
+        {"MS Sans Serif", 8, false, "V = 3.807 V", 263, 313},
+        {"arial", 10, true, "\u0192 = 5.86e14 Hz", 582, 198},
+        {"arial", 10, true, "lambda = 511 nm", 690, 365}, // runs off the right and bottom
+        {"arial", 10, true, "Energy =  2.43 eV", -20, -5},
+    };
+    for (const Case& c : cases) {
+        Canvas canvas(QStringLiteral("tube"), [] { return QSize(W, H); });
+        canvas.Brush.Color = 0x00FFFF;
+        canvas.Font = {QString::fromLatin1(c.font), c.points, 0x0000FF, c.bold};
+        const QString text = QString::fromUtf8(c.text);
+        canvas.TextOut(c.x, c.y, text);
+
+        QImage expected(W, H, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        QFont font(canvas.Font.Name);
+        font.setPixelSize((c.points * 96 + 36) / 72);
+        font.setBold(c.bold);
+        font.setStyleStrategy(QFont::NoAntialias);
+        const QFontMetrics metrics(font);
+        QPainter painter(&expected);
+        painter.fillRect(c.x, c.y, metrics.horizontalAdvance(text), metrics.height(), QColor(toQRgb(0x00FFFF)));
+        painter.setFont(font);
+        painter.setPen(QColor(toQRgb(0x0000FF)));
+        painter.drawText(c.x, c.y + metrics.ascent(), text);
+        painter.end();
+        EXPECT_EQ(canvas.image(), expected) << c.text;
     }
 }
