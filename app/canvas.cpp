@@ -1,6 +1,7 @@
 #include "canvas.h"
 
 #include <algorithm>
+#include <cmath>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -16,6 +17,7 @@ QImage& Canvas::bitmap()
     if (image_.isNull()) {
         image_ = QImage(bitmapSize_(), QImage::Format_RGB32);
         image_.fill(Qt::white);
+        painted_ = PaintedBands(image_.size());
     }
     return image_;
 }
@@ -29,10 +31,11 @@ void Canvas::notifyShape(const char* operation, std::initializer_list<int> coord
 // Marks the box x1..x2-1, y1..y2-1, widened by the pen, as painted.
 void Canvas::touch(int x1, int y1, int x2, int y2)
 {
+    bitmap();
     const int margin = Pen.Width;
     const QRect box(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
                     QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin));
-    painted_ |= box;
+    painted_.add(box);
     markChanged(box);
     if (lastClear_) {
         // Many small shapes are cheaper merged than listed.
@@ -40,6 +43,53 @@ void Canvas::touch(int x1, int y1, int x2, int y2)
             drawnSinceClear_ = {std::accumulate(drawnSinceClear_.begin(), drawnSinceClear_.end(), box, std::bit_or<QRect>())};
         else
             drawnSinceClear_.push_back(box);
+    }
+}
+
+// Marks a polygon's outline and fill band by band: the columns that its
+// edges, widened by the pen, reach within the rows of each band. The beam
+// covers less than half of its bounding box.
+void Canvas::touchPolygon(std::span<const QPoint> points)
+{
+    if (points.empty())
+        return;
+    const int margin = Pen.Width;
+    int top = points.front().y();
+    int bottom = top;
+    for (const QPoint& p : points) {
+        top = std::min(top, p.y());
+        bottom = std::max(bottom, p.y());
+    }
+    const int height = bitmap().height();
+    const int firstRow = std::max(top - margin, 0) / PaintedBands::bandRows * PaintedBands::bandRows;
+    for (int row = firstRow; row <= std::min(bottom + margin, height - 1); row += PaintedBands::bandRows) {
+        const double low = row - margin;
+        const double high = row + PaintedBands::bandRows - 1 + margin;
+        double left = INFINITY;
+        double right = -INFINITY;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            const QPoint& a = points[i];
+            const QPoint& b = points[(i + 1) % points.size()];
+            const double ya = a.y();
+            const double yb = b.y();
+            if (std::max(ya, yb) < low || std::min(ya, yb) > high)
+                continue;
+            if (ya == yb) {
+                left = std::min({left, double(a.x()), double(b.x())});
+                right = std::max({right, double(a.x()), double(b.x())});
+                continue;
+            }
+            for (const double y : {std::clamp(low, std::min(ya, yb), std::max(ya, yb)),
+                                   std::clamp(high, std::min(ya, yb), std::max(ya, yb))}) {
+                const double x = a.x() + (b.x() - a.x()) * (y - ya) / (yb - ya);
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        if (left <= right) {
+            const auto clampInt = [](double v) { return static_cast<int>(std::clamp(v, -1e9, 1e9)); };
+            touch(clampInt(std::floor(left)), row, clampInt(std::ceil(right)), row + PaintedBands::bandRows - 1);
+        }
     }
 }
 
@@ -69,7 +119,7 @@ bool Canvas::clearsWholePicture(int x1, int y1, int x2, int y2)
         raster::rectangle(picture, x1, y1, x2, y2, 1, pen, brush);
         allChanged_ = true;
     }
-    painted_ = picture.rect();
+    painted_.add(picture.rect());
     lastClear_ = Clear{Pen.Color, Brush.Color};
     drawnSinceClear_.clear();
     return true;
@@ -152,12 +202,7 @@ void Canvas::Polygon(std::span<const QPoint> points)
         }
         observer_->shape(*this, "Polygon", coordinates);
     }
-    if (!points.empty()) {
-        QRect box(points.front(), points.front());
-        for (const QPoint& p : points)
-            box |= QRect(p, p);
-        touch(box.left(), box.top(), box.right(), box.bottom());
-    }
+    touchPolygon(points);
     raster::polygon(bitmap(), points, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
 }
 
@@ -196,10 +241,14 @@ void Canvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect
     // its painted part needs combining.
     if (CopyMode == RasterOp::SRCAND && d.size() == s.size() && &source != this) {
         const QPoint offset = d.topLeft() - s.topLeft();
-        s &= source.painted_;
-        d = s.translated(offset);
-        if (s.isEmpty())
-            return;
+        source.image();
+        for (const QRect& part : source.painted_.within(s)) {
+            const QRect to = part.translated(offset);
+            touch(to.left(), to.top(), to.right() + 1, to.bottom() + 1);
+            raster::copyRect(bitmap(), to.left(), to.top(), to.right() + 1, to.bottom() + 1, source.image(),
+                             part.left(), part.top(), part.right() + 1, part.bottom() + 1, CopyMode);
+        }
+        return;
     }
     touch(d.left(), d.top(), d.right() + 1, d.bottom() + 1);
     raster::copyRect(bitmap(), d.left(), d.top(), d.right() + 1, d.bottom() + 1, source.image(), s.left(), s.top(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour.h"
+#include "paintedbands.h"
 #include "raster.h"
 #include "textstamps.h"
 
@@ -86,6 +87,7 @@ public:
 private:
     void notifyShape(const char* operation, std::initializer_list<int> coordinates);
     void touch(int x1, int y1, int x2, int y2);
+    void touchPolygon(std::span<const QPoint> points);
     QImage& bitmap();
     bool clearsWholePicture(int x1, int y1, int x2, int y2);
 
@@ -93,9 +95,8 @@ private:
     std::function<QSize()> bitmapSize_;
     QImage image_;
     QPoint penPos_;
-    // Every pixel outside this rectangle is still the white the bitmap was
-    // created with; an AND with it can skip them.
-    QRect painted_;
+    // An AND with the white that was never painted over changes nothing.
+    PaintedBands painted_;
     // After a clear of the whole picture with a one-pixel pen, every pixel
     // outside `drawnSinceClear_` is still as that clear left it, so the next
     // identical clear repaints only those rectangles.
