@@ -31,10 +31,15 @@ void Canvas::notifyShape(const char* operation, std::initializer_list<int> coord
 // Marks the box x1..x2-1, y1..y2-1, widened by the pen, as painted.
 void Canvas::touch(int x1, int y1, int x2, int y2)
 {
-    bitmap();
     const int margin = Pen.Width;
-    const QRect box(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
-                    QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin));
+    touchExactly(QRect(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
+                       QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin)));
+}
+
+// Marks exactly `box` as painted: for copies and texts, which use no pen.
+void Canvas::touchExactly(const QRect& box)
+{
+    bitmap();
     painted_.add(box);
     markChanged(box);
     if (lastClear_) {
@@ -141,34 +146,32 @@ void Canvas::markChanged(const QRect& rect)
 // lie close together: a few dozen rectangles for the screen to update.
 std::vector<QRect> Canvas::takeChanged()
 {
-    constexpr int bandRows = 8;
+    constexpr int bandRows = PaintedBands::bandRows;
     constexpr int joinGap = 16;
     const QRect bounds = bitmap().rect();
     std::vector<QRect> rects;
     if (allChanged_) {
         rects.push_back(bounds);
     } else {
-        // The runs of each band, from every rectangle that crosses it.
-        std::vector<std::vector<std::pair<int, int>>> bands((bounds.height() + bandRows - 1) / bandRows);
+        // Every band's runs, from every rectangle that crosses the band.
+        runs_.clear();
         for (const QRect& changed : changed_) {
             const QRect rect = changed & bounds;
             if (rect.isEmpty())
                 continue;
             for (int band = rect.top() / bandRows; band <= rect.bottom() / bandRows; ++band)
-                bands[band].emplace_back(rect.left(), rect.right() + 1);
+                runs_.push_back(ChangedRun{band, rect.left(), rect.right() + 1});
         }
-        for (std::size_t band = 0; band < bands.size(); ++band) {
-            auto& runs = bands[band];
-            std::sort(runs.begin(), runs.end());
-            const int top = static_cast<int>(band) * bandRows;
-            const int height = std::min(bandRows, bounds.height() - top);
-            for (std::size_t i = 0; i < runs.size();) {
-                const int left = runs[i].first;
-                int right = runs[i].second;
-                for (++i; i < runs.size() && runs[i].first <= right + joinGap; ++i)
-                    right = std::max(right, runs[i].second);
-                rects.emplace_back(left, top, right - left, height);
-            }
+        std::sort(runs_.begin(), runs_.end(), [](const ChangedRun& a, const ChangedRun& b) {
+            return a.band != b.band ? a.band < b.band : a.left < b.left;
+        });
+        for (std::size_t i = 0; i < runs_.size();) {
+            const ChangedRun& first = runs_[i];
+            int right = first.right;
+            for (++i; i < runs_.size() && runs_[i].band == first.band && runs_[i].left <= right + joinGap; ++i)
+                right = std::max(right, runs_[i].right);
+            const int top = first.band * bandRows;
+            rects.emplace_back(first.left, top, right - first.left, std::min(bandRows, bounds.height() - top));
         }
     }
     changed_.clear();
@@ -226,8 +229,7 @@ void Canvas::TextOut(int x, int y, const QString& text)
         observer_->text(*this, x, y, text);
     const TextStamps::Stamp& stamp
         = textStamps_.stamp({Font.Name, Font.Size, Font.Bold, Font.Color, Brush.Color}, text);
-    touch(x - stamp.margin, y - stamp.margin, x - stamp.margin + stamp.image.width(),
-          y - stamp.margin + stamp.image.height());
+    touchExactly(QRect(x - stamp.margin, y - stamp.margin, stamp.image.width(), stamp.image.height()));
     stampText(bitmap(), stamp, x, y);
 }
 
@@ -244,13 +246,13 @@ void Canvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect
         source.image();
         for (const QRect& part : source.painted_.within(s)) {
             const QRect to = part.translated(offset);
-            touch(to.left(), to.top(), to.right() + 1, to.bottom() + 1);
+            touchExactly(to);
             raster::copyRect(bitmap(), to.left(), to.top(), to.right() + 1, to.bottom() + 1, source.image(),
                              part.left(), part.top(), part.right() + 1, part.bottom() + 1, CopyMode);
         }
         return;
     }
-    touch(d.left(), d.top(), d.right() + 1, d.bottom() + 1);
+    touchExactly(d.normalized());
     raster::copyRect(bitmap(), d.left(), d.top(), d.right() + 1, d.bottom() + 1, source.image(), s.left(), s.top(),
                      s.right() + 1, s.bottom() + 1, CopyMode);
 }

@@ -87,6 +87,7 @@ public:
 private:
     void notifyShape(const char* operation, std::initializer_list<int> coordinates);
     void touch(int x1, int y1, int x2, int y2);
+    void touchExactly(const QRect& box);
     void touchPolygon(std::span<const QPoint> points);
     QImage& bitmap();
     bool clearsWholePicture(int x1, int y1, int x2, int y2);
@@ -108,6 +109,13 @@ private:
     std::optional<Clear> lastClear_;
     std::vector<QRect> drawnSinceClear_;
     std::vector<QRect> changed_;
+    struct ChangedRun
+    {
+        int band;
+        int left;
+        int right;
+    };
+    std::vector<ChangedRun> runs_; // kept to spare an allocation per event
     bool allChanged_ = true;
     void markChanged(const QRect& rect);
     CanvasObserver* observer_ = nullptr;
