@@ -4,7 +4,8 @@
 #include "app/fonts.h"
 #include "app/razorez.h"
 #include "benchwindow.h"
-#include "output/printerport.h"
+#include "scenario/recordingprinter.h"
+#include "testwindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -45,18 +46,6 @@ private:
     }
 };
 
-class NoPrinter : public PrinterPort
-{
-public:
-    int printableWidth() override { return 0; }
-    void startDoc(const QString&) override {}
-    void startPage() override {}
-    void stretchDIBits(const QRect&, const QImage&, const QRect&) override {}
-    void endPage() override {}
-    void endDoc() override {}
-    void abortDoc() override {}
-};
-
 std::unique_ptr<Tphotofrm> window;
 
 } // namespace
@@ -71,15 +60,9 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     registerFonts();
-    static NoPrinter printer;
-    Seams seams;
-    seams.screenSize = [] { return QSize(1024, 768); };
-    seams.showError = [](const QString&, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); };
-    seams.runModal = [](QDialog&) {};
-    seams.printer = &printer;
-    window = std::make_unique<Tphotofrm>(seams);
-    window->FormResize();
-    window->FormActivate();
+    static RecordingPrinter printer;
+    window = startedWindow(
+        testSeams(printer, [](const QString&, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }));
 
     std::vector<char*> arguments(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=15";
