@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colour.h"
+#include "core/colour.h"
 
 #include <QFrame>
 

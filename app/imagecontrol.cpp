@@ -3,11 +3,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-ImageControl::ImageControl(const QString& name, QWidget* parent)
+#include "render/paintedbands.h"
+
+ImageControl::ImageControl(Canvas& canvas, QWidget* parent)
     : QWidget(parent)
-    , canvas_(name, [this] { return size(); })
+    , canvas_(canvas)
 {
-    setObjectName(name);
+    setObjectName(canvas.name());
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -16,12 +18,11 @@ ImageControl::ImageControl(const QString& name, QWidget* parent)
 // twenty frames a second.
 void ImageControl::paintEvent(QPaintEvent* event)
 {
-    constexpr int bandRows = 8;
     QPainter painter(this);
     const QImage& picture = canvas_.image();
     for (const QRect& rect : event->region()) {
-        for (int top = rect.top(); top <= rect.bottom(); top += bandRows) {
-            const QRect band(rect.left(), top, rect.width(), std::min(bandRows, rect.bottom() - top + 1));
+        for (int top = rect.top(); top <= rect.bottom(); top += PaintedBands::bandRows) {
+            const QRect band(rect.left(), top, rect.width(), std::min(PaintedBands::bandRows, rect.bottom() - top + 1));
             painter.drawImage(band, picture, band);
         }
     }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "canvas.h"
+#include "render/canvas.h"
 
 #include <QWidget>
 
-// An image control: owns a picture that its canvas draws on and, when
-// shown, paints that picture unscaled at its top-left corner.
+// An image control: shows the picture that a canvas draws on, unscaled at
+// its top-left corner.
 class ImageControl : public QWidget
 {
 public:
-    ImageControl(const QString& name, QWidget* parent);
+    ImageControl(Canvas& canvas, QWidget* parent);
 
     Canvas& canvas() { return canvas_; }
     const QImage& picture() { return canvas_.image(); }
@@ -18,5 +18,5 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    Canvas canvas_;
+    Canvas& canvas_;
 };

@@ -1,17 +1,17 @@
-// The window's panels and controls, at their design positions and sizes.
+// The window's panels and controls, at their controls' positions.
 
 #include "bevelpanel.h"
 #include "imagecontrol.h"
 #include "radiogroup.h"
 #include "razorez.h"
-#include "tagbutton.h"
-#include "tagtimer.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 namespace {
 
@@ -28,145 +28,134 @@ void fillWith(QWidget* widget, TColor colour)
     widget->setAutoFillBackground(true);
 }
 
-template <typename Control>
-Control* place(Control* control, const char* name, int left, int top, int width, int height)
+// Names the widget after its control and puts it where the control is.
+template <typename Widget>
+Widget* place(Widget* widget, const Control& control)
 {
-    control->setObjectName(QString::fromLatin1(name));
-    control->setGeometry(left, top, width, height);
-    return control;
+    widget->setObjectName(control.name());
+    widget->setGeometry(control.geometry());
+    return widget;
 }
 
-QScrollBar* scrollBar(QWidget* parent, const char* name, int left, int top, int min, int max, int position,
-                      int smallStep, int largeStep)
+QScrollBar* scrollBar(QWidget* parent, const ScrollBar& control)
 {
-    auto* bar = place(new QScrollBar(Qt::Horizontal, parent), name, left, top, 121, 17);
-    bar->setRange(min, max);
-    bar->setValue(position);
-    bar->setSingleStep(smallStep);
-    bar->setPageStep(largeStep);
+    auto* bar = place(new QScrollBar(Qt::Horizontal, parent), control);
+    bar->setRange(control.minimum(), control.maximum());
+    bar->setValue(control.value());
+    bar->setSingleStep(control.singleStep());
+    bar->setPageStep(control.pageStep());
     return bar;
 }
 
-QLabel* label(QWidget* parent, const char* name, int left, int top, const QString& caption)
+QLabel* label(QWidget* parent, const Control& control)
 {
-    auto* label = place(new QLabel(caption, parent), name, left, top, 0, 0);
+    auto* label = place(new QLabel(control.caption(), parent), control);
     label->adjustSize();
     return label;
 }
 
-TagButton* hiddenAction(QWidget* parent, const char* name, int left)
+QPushButton* button(QWidget* parent, const Button& control)
 {
-    auto* button = place(new TagButton(QString::fromLatin1(name), parent), name, left, 0, 89, 17);
-    button->hide();
-    return button;
+    return place(new QPushButton(control.caption(), parent), control);
 }
 
 } // namespace
 
 void Tphotofrm::createPanels()
 {
+    WindowWidgets& w = widgets;
     fillWith(this, clWhite);
     QFont systemFont(QStringLiteral("System"));
     systemFont.setPixelSize(13);
     setFont(systemFont);
 
-    clientArea = new QWidget(this);
-    colourbt = hiddenAction(clientArea, "colourbt", 8);
-    tubebt = hiddenAction(clientArea, "tubebt", 112);
+    w.clientArea = new QWidget(this);
+    w.colourbt = button(w.clientArea, controls.colourbt);
+    w.tubebt = button(w.clientArea, controls.tubebt);
 
-    photopl = place(new BevelPanel(clientArea, paleYellow, 1, 0, 0), "photopl", 0, 0, 801, 561);
+    w.photopl = place(new BevelPanel(w.clientArea, paleYellow, 1, 0, 0), controls.photopl);
     QFont panelFont(QStringLiteral("Arial"));
     panelFont.setPixelSize(13);
     panelFont.setBold(true);
-    photopl->setFont(panelFont);
-    QPalette panelText = photopl->palette();
+    w.photopl->setFont(panelFont);
+    QPalette panelText = w.photopl->palette();
     panelText.setColor(QPalette::WindowText, Qt::black);
-    photopl->setPalette(panelText);
+    w.photopl->setPalette(panelText);
 
-    GroupBox1 = place(new FrameGroupBox(QStringLiteral("Controls"), photopl), "GroupBox1", 8, 412, 785, 137);
-    fillWith(GroupBox1, khaki);
-    Panel1 = place(new BevelPanel(photopl, navy, 5, 4, 5), "Panel1", 32, 8, 737, 401);
-    zoomtubebt = hiddenAction(photopl, "zoomtubebt", 328);
+    w.GroupBox1 = place(new FrameGroupBox(controls.GroupBox1.caption(), w.photopl), controls.GroupBox1);
+    fillWith(w.GroupBox1, khaki);
+    w.Panel1 = place(new BevelPanel(w.photopl, navy, 5, 4, 5), controls.Panel1);
+    w.zoomtubebt = button(w.photopl, controls.zoomtubebt);
 
-    colourim = place(new ImageControl(QStringLiteral("colourim"), Panel1), "colourim", 14, 14, 709, 373);
-    colourim->hide();
-    intentim = place(new ImageControl(QStringLiteral("intentim"), Panel1), "intentim", 14, 14, 709, 373);
-    intentim->hide();
-    tube = place(new ImageControl(QStringLiteral("tube"), Panel1), "tube", 14, 14, 709, 373);
+    w.colourim = place(new ImageControl(pictures.colourim, w.Panel1), controls.colourim);
+    w.intentim = place(new ImageControl(pictures.intentim, w.Panel1), controls.intentim);
+    w.tube = place(new ImageControl(pictures.tube, w.Panel1), controls.tube);
 
-    variablepl = place(new BevelPanel(Panel1, clWhite, 0, 0, 0), "variablepl", 576, 160, 137, 81);
-    GroupBox2 = place(new FrameGroupBox(QStringLiteral("Photon Properties"), variablepl), "GroupBox2", 0, 0, 137, 81);
-    wlb = label(GroupBox2, "wlb", 10, 16, QStringLiteral("wlb"));
-    flb = label(GroupBox2, "flb", 10, 36, QStringLiteral("flb"));
-    elb = label(GroupBox2, "elb", 10, 56, QStringLiteral("elb"));
+    w.variablepl = place(new BevelPanel(w.Panel1, clWhite, 0, 0, 0), controls.variablepl);
+    w.GroupBox2 = place(new FrameGroupBox(controls.GroupBox2.caption(), w.variablepl), controls.GroupBox2);
+    w.wlb = label(w.GroupBox2, controls.wlb);
+    w.flb = label(w.GroupBox2, controls.flb);
+    w.elb = label(w.GroupBox2, controls.elb);
 
-    BitBtn1 = place(new TagButton(photopl), "BitBtn1", 727, 487, 57, 57);
+    w.BitBtn1 = place(new QPushButton(w.photopl), controls.BitBtn1);
     QPixmap glyph(QStringLiteral(":/resources/exit.bmp"));
     if (!glyph.isNull()) {
         glyph.setMask(glyph.createMaskFromColor(glyph.toImage().pixelColor(0, glyph.height() - 1)));
-        BitBtn1->setIcon(glyph);
-        BitBtn1->setIconSize(glyph.size());
+        w.BitBtn1->setIcon(glyph);
+        w.BitBtn1->setIconSize(glyph.size());
     }
-    BitBtn1->raise();
+    w.BitBtn1->raise();
 }
 
 void Tphotofrm::createControls()
 {
-    voltlb = label(GroupBox1, "voltlb", 27, 20, QStringLiteral("Retarding Voltage"));
-    intlb = label(GroupBox1, "intlb", 58, 81, QStringLiteral("Intensity"));
-    wavelb = label(GroupBox1, "wavelb", 198, 81, QStringLiteral("Photon Energy"));
-    retardsb = scrollBar(GroupBox1, "retardsb", 24, 48, 0, 3000, 0, 1, 20);
-    intensitysb = scrollBar(GroupBox1, "intensitysb", 24, 104, 1, 10, 5, 1, 1);
-    coloursb = scrollBar(GroupBox1, "coloursb", 186, 104, 0, 1279, 0, 1, 32);
-    photonbt = place(new TagButton(QStringLiteral("Light &On"), GroupBox1), "photonbt", 202, 28, 89, 33);
-    Zoombt = place(new TagButton(QStringLiteral("&Zoom In"), GroupBox1), "Zoombt", 360, 28, 89, 33);
-    Zoombt->setEnabled(false);
-    // A few pixels wider than the classic layout, so that the caption is not
-    // cut short by this platform's wider check mark; nothing lies beside it.
-    slowrb = place(new QCheckBox(QStringLiteral("Slower Photoelectrons"), GroupBox1), "slowrb", 336, 76, 161, 17);
-    slowrb->setEnabled(false);
-    metalused = place(new RadioGroup(QStringLiteral("Metal"),
-                                     {QStringLiteral("&1 (1.50 eV)"), QStringLiteral("&2 (1.75 eV)"),
-                                      QStringLiteral("&3 (2.10 eV) "), QStringLiteral("&4 (2.60 eV)")},
-                                     2, GroupBox1),
-                      "metalused", 512, 32, 193, 89);
-    metalused->setItemIndex(0);
-    unknownrb = place(new QCheckBox(QStringLiteral(" &Unknown Metals"), GroupBox1), "unknownrb", 568, 32, 129, 17);
-    wfeb = place(new QLineEdit(QStringLiteral("1"), GroupBox1), "wfeb", 641, 89, 49, 24);
-    wfeb->hide();
+    WindowWidgets& w = widgets;
+    w.voltlb = label(w.GroupBox1, controls.voltlb);
+    w.intlb = label(w.GroupBox1, controls.intlb);
+    w.wavelb = label(w.GroupBox1, controls.wavelb);
+    w.retardsb = scrollBar(w.GroupBox1, controls.retardsb);
+    w.intensitysb = scrollBar(w.GroupBox1, controls.intensitysb);
+    w.coloursb = scrollBar(w.GroupBox1, controls.coloursb);
+    w.photonbt = button(w.GroupBox1, controls.photonbt);
+    w.Zoombt = button(w.GroupBox1, controls.Zoombt);
+    w.slowrb = place(new QCheckBox(controls.slowrb.caption(), w.GroupBox1), controls.slowrb);
+    w.metalused = place(new RadioGroupBox(controls.metalused.caption(), controls.metalused.items(), 2, w.GroupBox1),
+                        controls.metalused);
+    w.metalused->setItemIndex(controls.metalused.itemIndex());
+    w.unknownrb = place(new QCheckBox(controls.unknownrb.caption(), w.GroupBox1), controls.unknownrb);
+    w.wfeb = place(new QLineEdit(controls.wfeb.text(), w.GroupBox1), controls.wfeb);
     // The check boxes and the radio group are opaque in the group's colour:
     // unknownrb hides the part of the radio group's frame behind it.
-    for (QWidget* control : {static_cast<QWidget*>(slowrb), static_cast<QWidget*>(metalused),
-                             static_cast<QWidget*>(unknownrb)})
+    for (QWidget* control : {static_cast<QWidget*>(w.slowrb), static_cast<QWidget*>(w.metalused),
+                             static_cast<QWidget*>(w.unknownrb)})
         fillWith(control, khaki);
-    unknownrb->raise();
-    wfeb->raise();
+    w.unknownrb->raise();
+    w.wfeb->raise();
 
-    setTabOrder(retardsb, intensitysb);
-    setTabOrder(intensitysb, coloursb);
-    setTabOrder(coloursb, unknownrb);
-    setTabOrder(unknownrb, photonbt);
-    setTabOrder(photonbt, metalused);
-    setTabOrder(metalused, Zoombt);
-    setTabOrder(Zoombt, slowrb);
-    setTabOrder(slowrb, wfeb);
-    setTabOrder(wfeb, BitBtn1);
+    setTabOrder(w.retardsb, w.intensitysb);
+    setTabOrder(w.intensitysb, w.coloursb);
+    setTabOrder(w.coloursb, w.unknownrb);
+    setTabOrder(w.unknownrb, w.photonbt);
+    setTabOrder(w.photonbt, w.metalused);
+    setTabOrder(w.metalused, w.Zoombt);
+    setTabOrder(w.Zoombt, w.slowrb);
+    setTabOrder(w.slowrb, w.wfeb);
+    setTabOrder(w.wfeb, w.BitBtn1);
 
     // Buttons, check boxes and radio items are announced by their captions;
     // the controls without one by the label a sighted user reads beside them.
-    retardsb->setAccessibleName(voltlb->text());
-    intensitysb->setAccessibleName(intlb->text());
-    coloursb->setAccessibleName(wavelb->text());
-    wfeb->setAccessibleName(QStringLiteral("Metal 4 number"));
-    BitBtn1->setAccessibleName(QStringLiteral("Exit"));
-    tube->setAccessibleName(QStringLiteral("Picture of the apparatus"));
+    w.retardsb->setAccessibleName(w.voltlb->text());
+    w.intensitysb->setAccessibleName(w.intlb->text());
+    w.coloursb->setAccessibleName(w.wavelb->text());
+    w.wfeb->setAccessibleName(QStringLiteral("Metal 4 number"));
+    w.BitBtn1->setAccessibleName(QStringLiteral("Exit"));
+    w.tube->setAccessibleName(QStringLiteral("Picture of the apparatus"));
 
-    photons = new TagTimer(this);
-    photons->setObjectName(QStringLiteral("photons"));
-    zoomtimer = new TagTimer(this);
-    zoomtimer->setObjectName(QStringLiteral("zoomtimer"));
-    for (TagTimer* timer : {photons, zoomtimer}) {
-        timer->setInterval(50);
+    for (const Timer* control : {&controls.photons, &controls.zoomtimer}) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(control->name());
+        timer->setInterval(control->interval());
         timer->setTimerType(Qt::PreciseTimer);
+        (control == &controls.photons ? w.photons : w.zoomtimer) = timer;
     }
 }

@@ -1,32 +1,20 @@
 // Start-up, sizing, activation and closing of the main window.
 
 #include "aboutbox.h"
+#include "core/viewmode.h"
 #include "razorez.h"
-#include "tagbutton.h"
-#include "tagtimer.h"
 
-#include <QCheckBox>
 #include <QFrame>
-#include <QScrollBar>
 #include <QWindow>
-#include <cmath>
 
 void Tphotofrm::FormCreate()
 {
-    state.scale = 1.0;
-    state.currentflowing = 0;
-    state.workfunctions = knownWorkFunctions;
-    state.emitterx = 40;
-    state.platetop = 45;
-    state.plateheight = 100;
-    state.collectorx = state.emitterx + 195;
-    setPosition(coloursb, 500);
+    setStartState(state);
+    controls.coloursb.setValue(500);
     setOuterSize(frameGeometry().width(), 600);
     setOuterSize(800, 600);
-    LaneGenerator lanes;
-    for (int& lane : state.electronoffsets)
-        lane = lanes.random(state.plateheight - 10) + 5;
-    tubebtClick();
+    drawLanes(state);
+    controls.tubebt.invoke();
 }
 
 void Tphotofrm::FormResize()
@@ -35,12 +23,12 @@ void Tphotofrm::FormResize()
     const QSize outer = frameGeometry().size();
     move(frameGeometry().x(), (screen.height() - outer.height()) / 2);
     move((screen.width() - outer.width()) / 2, frameGeometry().y());
-    const QSize client = clientArea->size();
-    photopl->move(photopl->x(), (client.height() - photopl->height()) / 2);
-    photopl->move((client.width() - photopl->width()) / 2, photopl->y());
-    state.scale = 2.5;
-    state.collectorx = static_cast<int>(std::trunc(state.scale * 195.0)) + state.emitterx;
-    tubebtClick();
+    QWidget* panel = widgets.photopl;
+    const QSize client = widgets.clientArea->size();
+    panel->move(panel->x(), (client.height() - panel->height()) / 2);
+    panel->move((client.width() - panel->width()) / 2, panel->y());
+    setShownScale(state);
+    controls.tubebt.invoke();
 }
 
 void Tphotofrm::FormActivate()
@@ -48,15 +36,7 @@ void Tphotofrm::FormActivate()
     const QSize screen = seams_.screenSize();
     const QSize outer = frameGeometry().size();
     move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
-    setPosition(retardsb, 0);
-    setPosition(intensitysb, 5);
-    setPosition(coloursb, 700);
-    setChecked(unknownrb, false);
-    setChecked(slowrb, false);
-    if (zoomtimer->Enabled())
-        ZoombtClick();
-    if (photons->Enabled())
-        photonbtClick();
+    resetControls(controls);
 }
 
 void Tphotofrm::Exit1Click()

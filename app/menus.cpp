@@ -9,62 +9,57 @@
 
 namespace {
 
-QAction* item(QMenu* menu, const char* name, const QString& caption)
+QAction* item(QMenu* menu, const MenuItem& control)
 {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
+    QAction* action = menu->addAction(control.caption());
+    action->setObjectName(control.name());
+    action->setCheckable(control.isCheckable());
+    action->setChecked(control.isChecked());
     return action;
 }
 
 // A top-level item of the main menu is the menu's own action; its items hang
 // from the menu, which has no name of its own.
-QMenu* topLevelItem(QMenuBar* bar, const char* name, const QString& caption)
+QMenu* topLevelItem(QMenuBar* bar, const MenuItem& control)
 {
-    QMenu* menu = bar->addMenu(caption);
-    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    QMenu* menu = bar->addMenu(control.caption());
+    menu->menuAction()->setObjectName(control.name());
     return menu;
-}
-
-QAction* checkedItem(QMenu* menu, const char* name, const QString& caption)
-{
-    QAction* action = item(menu, name, caption);
-    action->setCheckable(true);
-    action->setChecked(true);
-    return action;
 }
 
 } // namespace
 
 void Tphotofrm::createMenus()
 {
-    MainMenu1 = new QMenuBar(this);
-    MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+    WindowWidgets& w = widgets;
+    w.MainMenu1 = new QMenuBar(this);
+    w.MainMenu1->setObjectName(controls.MainMenu1.name());
 
-    Edit1 = topLevelItem(MainMenu1, "Edit1", QStringLiteral("&File"));
-    Copy1 = item(Edit1, "Copy1", QStringLiteral("&Copy"));
-    Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    Print1 = item(Edit1, "Print1", QStringLiteral("&Print"));
-    Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    N1 = Edit1->addSeparator();
-    N1->setObjectName(QStringLiteral("N1"));
-    Exit1 = item(Edit1, "Exit1", QStringLiteral("E&xit"));
+    w.Edit1 = topLevelItem(w.MainMenu1, controls.Edit1);
+    w.Copy1 = item(w.Edit1, controls.Copy1);
+    w.Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    w.Print1 = item(w.Edit1, controls.Print1);
+    w.Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    w.N1 = w.Edit1->addSeparator();
+    w.N1->setObjectName(controls.N1.name());
+    w.Exit1 = item(w.Edit1, controls.Exit1);
 
-    Options1 = topLevelItem(MainMenu1, "Options1", QStringLiteral("&Options"));
-    ShowWavelength1 = checkedItem(Options1, "ShowWavelength1", QStringLiteral("Show &Wavelength"));
-    ShowFrequency1 = checkedItem(Options1, "ShowFrequency1", QStringLiteral("Show &Frequency"));
-    ShowEnergyev1 = checkedItem(Options1, "ShowEnergyev1", QStringLiteral("Show &Energy(eV)"));
-    ShowPhoto = checkedItem(Options1, "ShowPhoto", QStringLiteral("Show &Photoelectrons"));
+    w.Options1 = topLevelItem(w.MainMenu1, controls.Options1);
+    w.ShowWavelength1 = item(w.Options1, controls.ShowWavelength1);
+    w.ShowFrequency1 = item(w.Options1, controls.ShowFrequency1);
+    w.ShowEnergyev1 = item(w.Options1, controls.ShowEnergyev1);
+    w.ShowPhoto = item(w.Options1, controls.ShowPhoto);
 
-    Help1 = topLevelItem(MainMenu1, "Help1", QStringLiteral("&Help"));
-    About1 = item(Help1, "About1", QStringLiteral("&About"));
+    w.Help1 = topLevelItem(w.MainMenu1, controls.Help1);
+    w.About1 = item(w.Help1, controls.About1);
 
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    copy2 = item(PopupMenu1, "copy2", QStringLiteral("&Copy"));
-    Print2 = item(PopupMenu1, "Print2", QStringLiteral("&Print"));
-    for (ImageControl* image : {colourim, intentim, tube}) {
+    w.PopupMenu1 = new QMenu(this);
+    w.PopupMenu1->setObjectName(controls.PopupMenu1.name());
+    w.copy2 = item(w.PopupMenu1, controls.copy2);
+    w.Print2 = item(w.PopupMenu1, controls.Print2);
+    for (ImageControl* image : {w.colourim, w.intentim, w.tube}) {
         image->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(image, &QWidget::customContextMenuRequested, this,
-                [this, image](const QPoint& at) { PopupMenu1->popup(image->mapToGlobal(at)); });
+                [this, image](const QPoint& at) { widgets.PopupMenu1->popup(image->mapToGlobal(at)); });
     }
 }

@@ -1,8 +1,9 @@
 #include "program.h"
 
 #include "aboutbox.h"
+#include "core/texts.h"
 #include "fonts.h"
-#include "output/qtprinter.h"
+#include "qtprinter.h"
 #include "razorez.h"
 
 #include <QApplication>
@@ -11,7 +12,7 @@
 int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& started)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lumetra Photoelectric Effect"));
+    QApplication::setApplicationName(texts::applicationTitle());
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/lumetra.png")));
     QApplication::setDesktopFileName(QStringLiteral("lumetra"));

@@ -27,19 +27,24 @@ void FrameGroupBox::paintEvent(QPaintEvent*)
     painter.drawText(caption, flags, title());
 }
 
-RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent)
+RadioGroupBox::RadioGroupBox(const QString& caption, const QStringList& items, int columns, QWidget* parent)
     : FrameGroupBox(caption, parent)
     , columns_(columns)
 {
     for (const QString& item : items) {
         auto* button = new QRadioButton(item, this);
         button->setAutoFillBackground(false);
+        const int index = static_cast<int>(buttons_.size());
+        connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
+            if (checked && onItemChosen)
+                onItemChosen(index);
+        });
         buttons_.push_back(button);
     }
     layoutItems();
 }
 
-int RadioGroup::ItemIndex() const
+int RadioGroupBox::itemIndex() const
 {
     for (std::size_t i = 0; i < buttons_.size(); ++i)
         if (buttons_[i]->isChecked())
@@ -47,13 +52,13 @@ int RadioGroup::ItemIndex() const
     return -1;
 }
 
-void RadioGroup::setItemIndex(int index)
+void RadioGroupBox::setItemIndex(int index)
 {
     if (index >= 0 && index < static_cast<int>(buttons_.size()))
         buttons_[index]->setChecked(true);
 }
 
-QStringList RadioGroup::Items() const
+QStringList RadioGroupBox::items() const
 {
     QStringList items;
     for (const QRadioButton* button : buttons_)
@@ -61,12 +66,12 @@ QStringList RadioGroup::Items() const
     return items;
 }
 
-void RadioGroup::setItem(int index, const QString& caption)
+void RadioGroupBox::setItem(int index, const QString& caption)
 {
     buttons_.at(index)->setText(caption);
 }
 
-void RadioGroup::resizeEvent(QResizeEvent* event)
+void RadioGroupBox::resizeEvent(QResizeEvent* event)
 {
     FrameGroupBox::resizeEvent(event);
     layoutItems();
@@ -74,7 +79,7 @@ void RadioGroup::resizeEvent(QResizeEvent* event)
 
 // The items share the box below its caption evenly, as the platform's radio
 // group does.
-void RadioGroup::layoutItems()
+void RadioGroupBox::layoutItems()
 {
     const int count = static_cast<int>(buttons_.size());
     const int rows = (count + columns_ - 1) / columns_;

@@ -2,6 +2,7 @@
 
 #include <QGroupBox>
 #include <QStringList>
+#include <functional>
 #include <vector>
 
 class QRadioButton;
@@ -21,15 +22,18 @@ protected:
 
 // A captioned group of radio items laid out in columns, top to bottom and
 // then left to right. Choosing an item changes only the item index.
-class RadioGroup : public FrameGroupBox
+class RadioGroupBox : public FrameGroupBox
 {
 public:
-    RadioGroup(const QString& caption, const QStringList& items, int columns, QWidget* parent);
+    RadioGroupBox(const QString& caption, const QStringList& items, int columns, QWidget* parent);
 
-    int ItemIndex() const;
+    int itemIndex() const;
     void setItemIndex(int index);
-    QStringList Items() const;
+    QStringList items() const;
     void setItem(int index, const QString& caption);
+
+    // Runs when the user chooses an item.
+    std::function<void(int index)> onItemChosen;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -1,10 +1,9 @@
 #include "razorez.h"
 
-#include "aboutbox.h"
-#include "errorreport.h"
+#include "core/errors.h"
+#include "core/texts.h"
 #include "imagecontrol.h"
-#include "tagbutton.h"
-#include "tagtimer.h"
+#include "radiogroup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,93 +18,87 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWindow>
 
 Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
                           | Qt::MSWindowsFixedSizeDialogHint)
+    , Workbench(seams.decimalSeparator, *seams.printer, seams.copyToClipboard)
     , seams_(seams)
 {
-    setObjectName(QStringLiteral("photofrm"));
-    setWindowTitle(QStringLiteral("Lumetra Photoelectric Effect"));
-    resize(800, 554);
+    setObjectName(controls.photofrm.name());
+    setWindowTitle(controls.photofrm.caption());
+    resize(controls.photofrm.geometry().size());
     createPanels();
     createControls();
     createMenus();
-    for (ImageControl* image : {colourim, intentim, tube})
-        image->canvas().setObserver(seams_.drawingObserver);
-    bindHandlers();
+    for (Canvas* canvas : {&pictures.colourim, &pictures.intentim, &pictures.tube})
+        canvas->setObserver(seams_.drawingObserver);
+    mirrorControls();
+    followUserInput();
     followActivation();
     placeClientArea();
     FormCreate();
 }
 
-Tphotofrm::~Tphotofrm() = default;
-
-// Every event reaches its handler through guarded(); programmatic changes
-// call handlers directly, so an error unwinds only through the program's
-// own frames.
-void Tphotofrm::bindHandlers()
+Tphotofrm::~Tphotofrm()
 {
-    const auto onClick = [this](QAbstractButton* button, Handler handler) {
-        clickHandlers_.insert(button, handler);
-        connect(button, &QAbstractButton::clicked, this, [this, handler] { guarded([=, this] { (this->*handler)(); }); });
-    };
-    onClick(BitBtn1, &Tphotofrm::BitBtn1Click);
-    onClick(colourbt, &Tphotofrm::colourbtClick);
-    onClick(tubebt, &Tphotofrm::tubebtClick);
-    onClick(zoomtubebt, &Tphotofrm::zoomtubebtClick);
-    onClick(photonbt, &Tphotofrm::photonbtClick);
-    onClick(Zoombt, &Tphotofrm::ZoombtClick);
-    onClick(unknownrb, &Tphotofrm::unknownrbClick);
-    changeHandlers_.insert(unknownrb, &Tphotofrm::unknownrbClick);
+    controls.setObserver(nullptr);
+}
 
-    const auto onChange = [this](QScrollBar* bar, Handler handler) {
-        changeHandlers_.insert(bar, handler);
-        connect(bar, &QScrollBar::valueChanged, this, [this, handler] { guarded([=, this] { (this->*handler)(); }); });
-    };
-    onChange(retardsb, &Tphotofrm::retardsbChange);
-    onChange(intensitysb, &Tphotofrm::intensitysbChange);
-    onChange(coloursb, &Tphotofrm::coloursbChange);
-
-    changeHandlers_.insert(wfeb, &Tphotofrm::wfebChange);
-    connect(wfeb, &QLineEdit::textEdited, this, [this] { guarded([this] { wfebChange(); }); });
-    wfeb->installEventFilter(this);
+// A user's input becomes a change of the control, which runs the handler
+// by the controls' rules; every event goes through guarded().
+void Tphotofrm::followUserInput()
+{
+    WindowWidgets& w = widgets;
+    for (Button* control : {&controls.BitBtn1, &controls.photonbt, &controls.Zoombt}) {
+        auto* button = qobject_cast<QAbstractButton*>(widgetOf(*control));
+        connect(button, &QAbstractButton::clicked, this, [this, control] { guarded([control] { control->invoke(); }); });
+    }
+    for (CheckBox* control : {&controls.unknownrb, &controls.slowrb}) {
+        auto* box = qobject_cast<QCheckBox*>(widgetOf(*control));
+        connect(box, &QCheckBox::toggled, this,
+                [this, control](bool checked) { guarded([control, checked] { control->setChecked(checked); }); });
+    }
+    for (ScrollBar* control : {&controls.retardsb, &controls.intensitysb, &controls.coloursb}) {
+        auto* bar = qobject_cast<QScrollBar*>(widgetOf(*control));
+        connect(bar, &QScrollBar::valueChanged, this,
+                [this, control](int position) { guarded([control, position] { control->setValue(position); }); });
+    }
+    w.metalused->onItemChosen = [this](int index) { controls.metalused.setItemIndex(index); };
+    connect(w.wfeb, &QLineEdit::textEdited, this,
+            [this](const QString& text) { guarded([this, text] { controls.wfeb.setText(text); }); });
+    w.wfeb->installEventFilter(this);
     installEventFilter(this);
 
-    const auto onMenu = [this](QAction* action, Handler handler) {
-        clickHandlers_.insert(action, handler);
-        connect(action, &QAction::triggered, this, [this, action, handler] {
+    for (MenuItem* control : {&controls.Copy1, &controls.copy2, &controls.Print1, &controls.Print2, &controls.Exit1,
+                              &controls.About1, &controls.ShowWavelength1, &controls.ShowFrequency1,
+                              &controls.ShowEnergyev1, &controls.ShowPhoto}) {
+        auto* action = qobject_cast<QAction*>(widgetOf(*control));
+        connect(action, &QAction::triggered, this, [this, control, action] {
             // A check mark changes only where the handler sets it.
-            if (action->isCheckable())
-                action->setChecked(!action->isChecked());
-            guarded([=, this] { (this->*handler)(); });
+            if (action->isChecked() != control->isChecked()) {
+                const QSignalBlocker blocker(action);
+                action->setChecked(control->isChecked());
+            }
+            guarded([control] { control->invoke(); });
         });
-    };
-    onMenu(Copy1, &Tphotofrm::Copy1Click);
-    onMenu(copy2, &Tphotofrm::Copy1Click);
-    onMenu(Print1, &Tphotofrm::Print1Click);
-    onMenu(Print2, &Tphotofrm::Print1Click);
-    onMenu(Exit1, &Tphotofrm::Exit1Click);
-    onMenu(About1, &Tphotofrm::About1Click);
-    onMenu(ShowWavelength1, &Tphotofrm::ShowWavelength1Click);
-    onMenu(ShowFrequency1, &Tphotofrm::ShowFrequency1Click);
-    onMenu(ShowEnergyev1, &Tphotofrm::ShowEnergyev1Click);
-    onMenu(ShowPhoto, &Tphotofrm::ShowPhotoClick);
+    }
 
-    connect(photons, &QTimer::timeout, this, [this] { guarded([this] { photonsTimer(); }); });
-    connect(zoomtimer, &QTimer::timeout, this, [this] { guarded([this] { zoomtimerTimer(); }); });
+    connect(w.photons, &QTimer::timeout, this, [this] { guarded([this] { controls.photons.tick(); }); });
+    connect(w.zoomtimer, &QTimer::timeout, this, [this] { guarded([this] { controls.zoomtimer.tick(); }); });
 }
 
 bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == wfeb && event->type() == QEvent::FocusIn)
-        guarded([this] { wfebEnter(); });
+    if (watched == widgets.wfeb && event->type() == QEvent::FocusIn)
+        guarded([this] { controls.wfeb.enter(); });
     // The menu's shortcuts come before the edit box's own Ctrl+C.
-    if (watched == wfeb && event->type() == QEvent::ShortcutOverride) {
+    if (watched == widgets.wfeb && event->type() == QEvent::ShortcutOverride) {
         const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
-        if (key == Copy1->shortcut()[0] || key == Print1->shortcut()[0])
+        if (key == widgets.Copy1->shortcut()[0] || key == widgets.Print1->shortcut()[0])
             return true;
     }
     // The frame's margins are known only once the window is shown, and under
@@ -148,61 +141,23 @@ void Tphotofrm::followActivation()
     });
 }
 
-bool Tphotofrm::invokeClick(QObject* control)
-{
-    const Handler handler = clickHandlers_.value(control);
-    if (handler)
-        (this->*handler)();
-    return handler != nullptr;
-}
-
-void Tphotofrm::setPosition(QScrollBar* bar, int position)
-{
-    position = std::clamp(position, bar->minimum(), bar->maximum());
-    if (position == bar->value())
-        return;
-    {
-        const QSignalBlocker blocker(bar);
-        bar->setValue(position);
-    }
-    (this->*changeHandlers_.value(bar))();
-}
-
-void Tphotofrm::setChecked(QCheckBox* box, bool checked)
-{
-    if (box->isChecked() == checked)
-        return;
-    box->setChecked(checked);
-    if (const Handler handler = changeHandlers_.value(box))
-        (this->*handler)();
-}
-
-void Tphotofrm::setText(QLineEdit* edit, const QString& text)
-{
-    if (edit->text() == text)
-        return;
-    edit->setText(text);
-    if (const Handler handler = changeHandlers_.value(edit))
-        (this->*handler)();
-}
-
 void Tphotofrm::reportError(const std::exception& error)
 {
     const auto* appError = dynamic_cast<const AppError*>(&error);
     const QString message = appError ? appError->message() : QString::fromLocal8Bit(error.what());
-    seams_.showError(QStringLiteral("Lumetra Photoelectric Effect"), errorReportText(message));
+    seams_.showError(texts::applicationTitle(), errorReportText(message));
 }
 
 // Repaints what may have changed of the picture; the part that the "Photon
 // Properties" box covers is never seen, so it is left out.
 void Tphotofrm::afterEvent()
 {
-    const std::vector<QRect> changed = tube->canvas().takeChanged();
+    const std::vector<QRect> changed = pictures.tube.takeChanged();
     if (changed.empty())
         return;
     QRegion region;
     region.setRects(changed.data(), static_cast<int>(changed.size()));
-    tube->update(region.subtracted(variablepl->geometry().translated(-tube->pos())));
+    widgets.tube->update(region.subtracted(widgets.variablepl->geometry().translated(-widgets.tube->pos())));
 }
 
 void Tphotofrm::resizeEvent(QResizeEvent* event)
@@ -215,15 +170,15 @@ void Tphotofrm::resizeEvent(QResizeEvent* event)
 void Tphotofrm::closeEvent(QCloseEvent* event)
 {
     closed_ = true;
-    photons->stop();
-    zoomtimer->stop();
+    widgets.photons->stop();
+    widgets.zoomtimer->stop();
     event->accept();
 }
 
 // The client area is what the menu bar leaves of the window.
 void Tphotofrm::placeClientArea()
 {
-    const int menuHeight = MainMenu1->sizeHint().height();
-    MainMenu1->setGeometry(0, 0, width(), menuHeight);
-    clientArea->setGeometry(0, menuHeight, width(), height() - menuHeight);
+    const int menuHeight = widgets.MainMenu1->sizeHint().height();
+    widgets.MainMenu1->setGeometry(0, 0, width(), menuHeight);
+    widgets.clientArea->setGeometry(0, menuHeight, width(), height() - menuHeight);
 }

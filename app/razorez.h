@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/experiment.h"
 #include "seams.h"
+#include "workbench.h"
 
 #include <QHash>
 #include <QPointer>
@@ -16,67 +16,48 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
+class QPushButton;
 class QScrollBar;
-class RadioGroup;
-class Taboutboxp;
-class TagButton;
-class TagTimer;
+class QTimer;
 class QWindow;
+class RadioGroupBox;
+class Taboutboxp;
 
-// The main window: every control, menu item, timer and picture of the
-// experiment, and one method per event handler. Each handler is defined in
-// the folder of the subsystem that owns it.
-class Tphotofrm : public QWidget
+// The Qt widgets, menu actions and timers that show the controls, each
+// named as its control.
+struct WindowWidgets
 {
-public:
-    explicit Tphotofrm(const Seams& seams, QWidget* parent = nullptr);
-    ~Tphotofrm() override;
-
-    // The shared experiment state.
-    Experiment state;
-
-    // Window and panels.
     QMenuBar* MainMenu1;
     QWidget* clientArea;
     QFrame* photopl;
     QGroupBox* GroupBox1;
-    TagButton* BitBtn1;
+    QPushButton* BitBtn1;
     QFrame* Panel1;
     QFrame* variablepl;
     QGroupBox* GroupBox2;
-    TagButton* colourbt;
-    TagButton* tubebt;
-    TagButton* zoomtubebt;
-
-    // Pictures.
+    QPushButton* colourbt;
+    QPushButton* tubebt;
+    QPushButton* zoomtubebt;
     ImageControl* colourim;
     ImageControl* intentim;
     ImageControl* tube;
-
-    // Photon properties.
     QLabel* wlb;
     QLabel* flb;
     QLabel* elb;
-
-    // Controls.
     QLabel* voltlb;
     QLabel* intlb;
     QLabel* wavelb;
     QScrollBar* retardsb;
     QScrollBar* intensitysb;
     QScrollBar* coloursb;
-    TagButton* photonbt;
-    TagButton* Zoombt;
+    QPushButton* photonbt;
+    QPushButton* Zoombt;
     QCheckBox* slowrb;
-    RadioGroup* metalused;
+    RadioGroupBox* metalused;
     QCheckBox* unknownrb;
     QLineEdit* wfeb;
-
-    // Timers.
-    TagTimer* photons;
-    TagTimer* zoomtimer;
-
-    // Menus.
+    QTimer* photons;
+    QTimer* zoomtimer;
     QMenu* Edit1;
     QAction* Copy1;
     QAction* Print1;
@@ -92,57 +73,27 @@ public:
     QMenu* PopupMenu1;
     QAction* copy2;
     QAction* Print2;
+};
 
+// The main window: the experiment of its Workbench shown in Qt widgets. A
+// user's input becomes a change of a control, which runs the handler bound
+// to it; every change of a control shows on its widget at once.
+class Tphotofrm : public QWidget, public Workbench, private ControlObserver
+{
+public:
+    explicit Tphotofrm(const Seams& seams, QWidget* parent = nullptr);
+    ~Tphotofrm() override;
+
+    WindowWidgets widgets;
     Taboutboxp* aboutboxp = nullptr;
 
     // Window life cycle.
     void FormCreate();
     void FormResize();
     void FormActivate();
-    void Exit1Click();
-    void BitBtn1Click();
-    void About1Click();
-
-    // Apparatus and animation.
-    void tubebtClick();
-    void photonbtClick();
-    void photonsTimer();
-
-    // Light and controls.
-    void colourbtClick();
-    void coloursbChange();
-    void retardsbChange();
-    void intensitysbChange();
-    void ShowWavelength1Click();
-    void ShowFrequency1Click();
-    void ShowEnergyev1Click();
-    void ShowPhotoClick();
-
-    // Zoomed view.
-    void ZoombtClick();
-    void zoomtubebtClick();
-    void zoomtimerTimer();
-
-    // Unknown metals.
-    void unknownrbClick();
-    void wfebChange();
-    void wfebEnter();
-
-    // Copy and print.
-    void Copy1Click();
-    void Print1Click();
-
-    // Changes made by the program's own code. A handler runs, nested, only
-    // when the value really changes: a scroll bar's clamped position, a
-    // check box's state, an edit box's text.
-    void setPosition(QScrollBar* bar, int position);
-    void setChecked(QCheckBox* box, bool checked);
-    void setText(QLineEdit* edit, const QString& text);
-
-    // Runs a button's, check box's or menu item's click handler as the
-    // program's own code does, even where the control is hidden or
-    // disabled. False where the control has none.
-    bool invokeClick(QObject* control);
+    void Exit1Click() override;
+    void BitBtn1Click() override;
+    void About1Click() override;
 
     // Runs an event's handler: an error that escapes it goes to the
     // application's error report, and the program goes on.
@@ -158,6 +109,9 @@ public:
     }
     void reportError(const std::exception& error);
 
+    // The widget, menu action or timer that shows a control.
+    QObject* widgetOf(const Control& control) const { return widgetOf_.value(&control); }
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -168,24 +122,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    using Handler = void (Tphotofrm::*)();
-
     void createPanels();
     void createControls();
     void createMenus();
-    void bindHandlers();
+    void mirrorControls();
+    void followUserInput();
+    void controlChanged(const Control& control, Property property) override;
     void followActivation();
     void afterEvent();
     void setOuterSize(int width, int height);
     void placeClientArea();
-    void paintBeamQuadrilateral(ImageControl* image);
-    void rebuildBeam();
-    void writePhotonProperties();
-    QString knownCaption(int metal) const;
 
     Seams seams_;
-    QHash<QObject*, Handler> changeHandlers_;
-    QHash<QObject*, Handler> clickHandlers_;
+    QHash<const Control*, QObject*> widgetOf_;
     bool closed_ = false;
     QPointer<QWindow> lastFocusWindow_;
 };

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "clipboard.h"
+
 #include <QChar>
+#include <QImage>
 #include <QSize>
 #include <QString>
 #include <functional>
@@ -16,6 +19,7 @@ struct Seams
     std::function<QSize()> screenSize; // the whole primary screen, pixels
     std::function<void(const QString& caption, const QString& text)> showError;
     std::function<void(QDialog& dialog)> runModal;
+    std::function<void(const QImage& picture)> copyToClipboard = ::copyToClipboard;
     PrinterPort* printer = nullptr; // the default printer's port
     QChar decimalSeparator = u'.';  // of the user's regional settings
     CanvasObserver* drawingObserver = nullptr;

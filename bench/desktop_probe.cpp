@@ -6,12 +6,11 @@
 #include "app/imagecontrol.h"
 #include "app/program.h"
 #include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QPushButton>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -70,11 +69,11 @@ int main(int argc, char* argv[])
     static PaintCounter painted;
     static int ticks = 0;
     return runProgram(argc, argv, [measureSeconds](Tphotofrm& window) {
-        window.tube->installEventFilter(&painted);
-        QObject::connect(window.photons, &QTimer::timeout, [] { ++ticks; });
+        window.widgets.tube->installEventFilter(&painted);
+        QObject::connect(window.widgets.photons, &QTimer::timeout, [] { ++ticks; });
         // Light on once the first frame is up, then a second to settle.
         QTimer::singleShot(500, [&window, measureSeconds] {
-            window.photonbt->click();
+            window.widgets.photonbt->click();
             QTimer::singleShot(1000, [measureSeconds] {
                 const double cpuStart = cpuSeconds();
                 const int ticksStart = ticks;

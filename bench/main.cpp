@@ -4,8 +4,8 @@
 #include "app/fonts.h"
 #include "app/razorez.h"
 #include "benchwindow.h"
-#include "scenario/recordingprinter.h"
-#include "testwindow.h"
+#include "support/recordingprinter.h"
+#include "support/testwindow.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,14 +1,9 @@
 // What one animation tick and one colour change cost, beside the floor that
 // no tick can go below: clearing the picture and laying the beam over it.
 
-#include "app/imagecontrol.h"
 #include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
 #include "benchwindow.h"
 
-#include <QCheckBox>
-#include <QScrollBar>
 #include <algorithm>
 #include <benchmark/benchmark.h>
 
@@ -35,9 +30,9 @@ void Floor(benchmark::State& state)
 void FullViewTick(benchmark::State& state)
 {
     Tphotofrm& window = benchWindow();
-    window.setPosition(window.intensitysb, 10);
+    window.controls.intensitysb.setValue(10);
     window.photonbtClick();
-    window.photons->Tag = 31000;
+    window.controls.photons.setTag(31000);
     for (int i = 0; i < 500; ++i)
         window.photonsTimer();
     for (auto _ : state)
@@ -49,9 +44,9 @@ void ZoomedTick(benchmark::State& state)
 {
     Tphotofrm& window = benchWindow();
     window.photonbtClick();
-    window.photons->Tag = 5000;
+    window.controls.photons.setTag(5000);
     window.ZoombtClick();
-    window.setChecked(window.slowrb, true);
+    window.controls.slowrb.setChecked(true);
     for (auto _ : state)
         window.zoomtimerTimer();
     window.FormActivate();
@@ -63,7 +58,7 @@ void ColourChange(benchmark::State& state)
     int position = 700;
     for (auto _ : state) {
         position = position == 700 ? 701 : 700;
-        window.setPosition(window.coloursb, position);
+        window.controls.coloursb.setValue(position);
     }
     window.FormActivate();
 }

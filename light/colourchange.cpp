@@ -1,61 +1,62 @@
 // The colour mapper, the beam picture and the colour scroll bar.
 
-#include "app/imagecontrol.h"
-#include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "colour.h"
+#include "core/controls.h"
+#include "core/experiment.h"
+#include "core/texts.h"
+#include "core/viewmode.h"
+#include "light.h"
+#include "render/pictures.h"
+#include "spectrum.h"
 
-#include <QLabel>
-#include <QScrollBar>
 #include <array>
 #include <cmath>
 
-void Tphotofrm::colourbtClick()
+void LightSource::colourbtClick()
 {
-    Canvas& canvas = *state.colourcanvas;
-    canvas.Brush.Color = colourOfIndex(state.colourindex);
+    Canvas& canvas = *state_.colourcanvas;
+    canvas.Brush.Color = colourOfIndex(state_.colourindex);
     canvas.Pen.Color = canvas.Brush.Color;
 }
 
 // The beam enters through a 60-pixel opening in the top edge and covers the
 // emitting plate's face but 5 pixels at either end.
-void Tphotofrm::paintBeamQuadrilateral(ImageControl* image)
+void LightSource::paintBeamQuadrilateral(Canvas& canvas)
 {
-    const int W = tube->width();
+    const Experiment& state = state_;
+    const int width = controls_.tube.width();
     const std::array<QPoint, 4> beam = {
-        QPoint(W / 2, 0),
-        QPoint(W / 2 + 60, 0),
+        QPoint(width / 2, 0),
+        QPoint(width / 2 + 60, 0),
         QPoint(state.emitterx + 1, static_cast<int>(std::trunc(state.plateheight * state.scale + state.platetop - 5.0))),
         QPoint(state.emitterx + 1, state.platetop + 5),
     };
-    image->canvas().Polygon(beam);
+    canvas.Polygon(beam);
 }
 
 // The beam in the light's colour, darkened by the intensity mask.
-void Tphotofrm::rebuildBeam()
+void LightSource::rebuildBeam()
 {
-    state.colourindex = coloursb->value() + 128;
-    state.colourcanvas = &colourim->canvas();
+    Canvas& canvas = pictures_.colourim;
+    state_.colourindex = colourIndexAt(controls_.coloursb.value());
+    state_.colourcanvas = &canvas;
     colourbtClick();
-    paintBeamQuadrilateral(colourim);
-    Canvas& canvas = colourim->canvas();
+    paintBeamQuadrilateral(canvas);
     canvas.CopyMode = RasterOp::SRCAND;
-    const TRect whole{0, 0, tube->width(), tube->height()};
-    canvas.CopyRect(whole, intentim->canvas(), whole);
+    const TRect whole{0, 0, controls_.tube.width(), controls_.tube.height()};
+    canvas.CopyRect(whole, pictures_.intentim, whole);
 }
 
-void Tphotofrm::coloursbChange()
+void LightSource::coloursbChange()
 {
+    Controls& controls = controls_;
     rebuildBeam();
-    const double wavelength = wavelengthOf(coloursb->value());
-    wlb->setText(wavelengthText(wavelength));
-    state.photonenergy = photonEnergyOf(wavelength);
-    elb->setText(energyText(state.photonenergy));
-    flb->setText(frequencyText(wavelength));
-    for (QLabel* label : {wlb, elb, flb})
-        label->adjustSize();
-    if (Zoombt->Tag != 0)
-        zoomtubebtClick();
+    const double wavelength = wavelengthOf(controls.coloursb.value());
+    controls.wlb.setCaption(texts::wavelengthReading(wavelength));
+    state_.photonenergy = photonEnergyOf(wavelength);
+    controls.elb.setCaption(texts::energyReading(state_.photonenergy));
+    controls.flb.setCaption(texts::frequencyReading(wavelength));
+    if (isZoomed(controls))
+        controls.zoomtubebt.invoke();
     else
-        tubebtClick();
+        controls.tubebt.invoke();
 }

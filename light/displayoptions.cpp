@@ -1,37 +1,31 @@
 // The Options menu: which photon properties show, and the photoelectrons.
 
-#include "app/razorez.h"
-
-#include <QAction>
-#include <QLabel>
-
-namespace {
+#include "core/controls.h"
+#include "light.h"
 
 // The label's visibility is what counts; the check mark follows it.
-void toggleLabel(QLabel* label, QAction* item)
+void LightSource::toggleLabel(Control& label, MenuItem& item)
 {
-    label->setVisible(label->isHidden());
-    item->setChecked(!label->isHidden());
+    label.setVisible(label.isHidden());
+    item.setChecked(!label.isHidden());
 }
 
-} // namespace
-
-void Tphotofrm::ShowWavelength1Click()
+void LightSource::ShowWavelength1Click()
 {
-    toggleLabel(wlb, ShowWavelength1);
+    toggleLabel(controls_.wlb, controls_.ShowWavelength1);
 }
 
-void Tphotofrm::ShowFrequency1Click()
+void LightSource::ShowFrequency1Click()
 {
-    toggleLabel(flb, ShowFrequency1);
+    toggleLabel(controls_.flb, controls_.ShowFrequency1);
 }
 
-void Tphotofrm::ShowEnergyev1Click()
+void LightSource::ShowEnergyev1Click()
 {
-    toggleLabel(elb, ShowEnergyev1);
+    toggleLabel(controls_.elb, controls_.ShowEnergyev1);
 }
 
-void Tphotofrm::ShowPhotoClick()
+void LightSource::ShowPhotoClick()
 {
-    ShowPhoto->setChecked(!ShowPhoto->isChecked());
+    controls_.ShowPhoto.setChecked(!controls_.ShowPhoto.isChecked());
 }

@@ -1,76 +1,74 @@
 // The light switch and the full view's animation tick.
 
-#include "app/imagecontrol.h"
-#include "app/radiogroup.h"
-#include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
-#include "photoelectrons.h"
+#include "animation.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QScrollBar>
+#include "core/controls.h"
+#include "core/experiment.h"
+#include "core/texts.h"
+#include "core/viewmode.h"
+#include "photoelectrons.h"
+#include "render/pictures.h"
+
 #include <cmath>
 
-void Tphotofrm::photonsTimer()
+void ApparatusAnimation::photonsTimer()
 {
+    Controls& controls = controls_;
+    Experiment& state = state_;
     tubebtClick();
     state.currentflowing = 0;
-    Canvas& canvas = tube->canvas();
+    Canvas& canvas = pictures_.tube;
     canvas.Pen.Color = clBlack;
-    const int n = nextTick(photons->Tag);
-    photons->Tag = n;
-    const double ke = state.photonenergy - state.workfunctions.at(metalused->ItemIndex());
-    if (!(ke >= 0))
-        photons->Tag = 0;
+    const int tick = nextTick(controls.photons.tag());
+    controls.photons.setTag(tick);
+    const double kineticEnergy = state.photonenergy - state.workfunctions.at(controls.metalused.itemIndex());
+    if (!(kineticEnergy >= 0))
+        controls.photons.setTag(0);
 
-    const int p = retardsb->value();
-    const int period = emissionPeriod(intensitysb->maximum(), intensitysb->value());
-    const bool drawElectrons = ShowPhoto->isChecked() && ShowPhoto->isEnabled();
-    const bool unknownMetals = unknownrb->isChecked();
+    const int retarding = controls.retardsb.value();
+    const int period = emissionPeriod(controls.intensitysb.maximum(), controls.intensitysb.value());
+    const bool drawElectrons = controls.ShowPhoto.isChecked() && controls.ShowPhoto.isEnabled();
+    const bool unknownMetals = controls.unknownrb.isChecked();
     const int size = static_cast<int>(std::trunc(3 * state.scale));
     int x = state.emitterx + 10;
-    for (int k = n; k >= 1 && state.emitterx <= x && x <= state.collectorx && ke > 0; --k) {
-        if (k % period != 1)
+    for (int emitted = tick; emitted >= 1 && state.emitterx <= x && x <= state.collectorx && kineticEnergy > 0;
+         --emitted) {
+        if (emitted % period != 1)
             continue;
-        x = electronX(p, ke, photons->Tag - k, state.scale, state.emitterx);
+        x = electronX(retarding, kineticEnergy, controls.photons.tag() - emitted, state.scale, state.emitterx);
         if (unknownMetals) {
-            if (ke - std::sqrt(p / 207.0) > 0)
+            if (kineticEnergy - retardingVoltage(retarding) > 0)
                 state.currentflowing = 1;
         } else if (x > state.collectorx) {
             state.currentflowing = 1;
         }
         canvas.Brush.Color = clBlack;
         if (state.emitterx <= x && x <= state.collectorx && drawElectrons) {
-            const int lane = state.electronoffsets[k % 97];
+            const int lane = state.electronoffsets[emitted % 97];
             canvas.Ellipse(x, static_cast<int>(std::trunc(lane * state.scale)) + state.platetop, x + size,
                            static_cast<int>(std::trunc(size + lane * state.scale)) + state.platetop);
         }
     }
 }
 
-void Tphotofrm::photonbtClick()
+void ApparatusAnimation::photonbtClick()
 {
-    if (photons->Enabled() || zoomtimer->Enabled()) {
-        photonbt->setText(QStringLiteral("Light &On"));
-        photons->setEnabled(false);
-        zoomtimer->setEnabled(false);
+    Controls& controls = controls_;
+    if (controls.photons.isEnabled() || controls.zoomtimer.isEnabled()) {
+        controls.photonbt.setCaption(texts::lightOn());
+        controls.photons.setEnabled(false);
+        controls.zoomtimer.setEnabled(false);
     } else {
-        photons->setEnabled(true);
-        photonbt->setText(QStringLiteral("Light &Off"));
+        controls.photons.setEnabled(true);
+        controls.photonbt.setCaption(texts::lightOff());
     }
-    photons->Tag = 0;
-    state.currentflowing = 0;
-    if (photons->Enabled()) {
-        Zoombt->setEnabled(true);
+    controls.photons.setTag(0);
+    state_.currentflowing = 0;
+    if (controls.photons.isEnabled()) {
+        controls.Zoombt.setEnabled(true);
     } else {
-        Zoombt->setEnabled(false);
-        slowrb->setEnabled(false);
-        intlb->show();
-        intensitysb->show();
-        Zoombt->setText(QStringLiteral("&Zoom In"));
-        Zoombt->Tag = 0;
+        controls.Zoombt.setEnabled(false);
+        leaveZoomedView(controls);
         tubebtClick();
     }
 }

@@ -1,7 +1,6 @@
 #include "apparatus.h"
 
-#include "experiment.h"
-#include "formatting.h"
+#include "core/experiment.h"
 
 #include <cmath>
 #include <numbers>
@@ -31,14 +30,4 @@ double dialAngle(int position, int maximum)
 double meterAngle(int intensity, int currentflowing)
 {
     return (intensity * currentflowing - 5) * (std::numbers::pi / 4) / 5;
-}
-
-double retardingVoltage(int position)
-{
-    return std::sqrt(position / 207.0);
-}
-
-QString voltageReading(int position)
-{
-    return QStringLiteral("V =") + formatFixed(retardingVoltage(position), 6, 3) + QStringLiteral(" V");
 }

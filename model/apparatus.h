@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-
 struct Experiment;
 
 // Where the apparatus is drawn, in pixels of the picture, from the state.
@@ -27,9 +25,3 @@ double dialAngle(int position, int maximum);
 
 // The meter needle's angle in radians: -pi/4 at rest.
 double meterAngle(int intensity, int currentflowing);
-
-// The retarding voltage in volts for a scroll-bar position.
-double retardingVoltage(int position);
-
-// "V = 0.000 V": the dial's reading.
-QString voltageReading(int position);

@@ -1,12 +1,13 @@
 // The apparatus redraw: plates, circuit, voltage source and meter, with the
 // light beam laid over them while the light is on.
 
-#include "app/imagecontrol.h"
-#include "app/razorez.h"
-#include "app/tagtimer.h"
+#include "animation.h"
 #include "apparatus.h"
+#include "core/controls.h"
+#include "core/experiment.h"
+#include "core/texts.h"
+#include "render/pictures.h"
 
-#include <QScrollBar>
 #include <cmath>
 #include <numbers>
 
@@ -19,12 +20,13 @@ int truncated(double value)
 
 } // namespace
 
-void Tphotofrm::tubebtClick()
+void ApparatusAnimation::tubebtClick()
 {
-    Canvas& canvas = tube->canvas();
-    const int W = tube->width();
-    const int H = tube->height();
-    const Experiment& s = state;
+    const Controls& controls = controls_;
+    Canvas& canvas = pictures_.tube;
+    const int W = controls.tube.width();
+    const int H = controls.tube.height();
+    const Experiment& s = state_;
     const ApparatusGeometry g = apparatusGeometry(s, H);
     const double quarterPi = std::numbers::pi / 4;
 
@@ -50,33 +52,33 @@ void Tphotofrm::tubebtClick()
     canvas.MoveTo(truncated(g.XDreal - 25 * std::sin(quarterPi)), truncated(H - 10 - 25 * std::cos(quarterPi)));
     canvas.LineTo(g.XD, g.YD);
 
-    const double a = dialAngle(retardsb->value(), retardsb->maximum());
+    const double a = dialAngle(controls.retardsb.value(), controls.retardsb.maximum());
     canvas.Pen.Color = clRed;
     canvas.Pen.Width = 2;
     canvas.LineTo(truncated(g.XDreal + 18 * std::sin(a)), truncated(H - 10 - 18 * std::cos(a)));
     canvas.Pen.Width = 1;
     canvas.Pen.Color = clBlack;
 
-    canvas.TextOut(g.XR + 20, g.B + 25, QStringLiteral("Photocurrent"));
+    canvas.TextOut(g.XR + 20, g.B + 25, texts::photocurrent());
     canvas.Ellipse(g.XR - 15, g.B + 10, g.XR + 15, truncated(s.plateheight * s.scale + s.platetop + 40));
     canvas.MoveTo(truncated(s.emitterx / 2 + s.collectorx - 15 * std::sin(quarterPi)) + g.S,
                   truncated(s.plateheight * s.scale + s.platetop + 25 - 15 * std::cos(quarterPi)));
     canvas.LineTo(g.XR, g.YM);
 
-    const double b = meterAngle(intensitysb->value(), s.currentflowing);
+    const double b = meterAngle(controls.intensitysb.value(), s.currentflowing);
     canvas.Pen.Color = clRed;
     canvas.Pen.Width = 2;
     canvas.LineTo(truncated(s.emitterx / 2 + s.collectorx + 11 * std::sin(b)) + g.S, truncated(g.YM - 11 * std::cos(b)));
     canvas.Pen.Width = 1;
 
-    canvas.TextOut(g.XD - 20, H - 60, voltageReading(retardsb->value()));
+    canvas.TextOut(g.XD - 20, H - 60, texts::voltageReading(retardingVoltage(controls.retardsb.value())));
 
-    state.colourindex = coloursb->value() + 128;
-    state.colourcanvas = &canvas;
-    if (photons->Enabled()) {
-        colourbtClick();
+    state_.colourindex = colourIndexAt(controls.coloursb.value());
+    state_.colourcanvas = &canvas;
+    if (controls.photons.isEnabled()) {
+        controls.colourbt.invoke();
         canvas.CopyMode = RasterOp::SRCAND;
         const TRect whole{0, 0, W, H};
-        canvas.CopyRect(whole, colourim->canvas(), whole);
+        canvas.CopyRect(whole, pictures_.colourim, whole);
     }
 }

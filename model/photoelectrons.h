@@ -9,13 +9,6 @@ inline int emissionPeriod(int intensityMax, int intensity)
     return intensityMax + 2 - intensity;
 }
 
-// The deceleration term's coefficient, model units per tick squared, for a
-// retarding-voltage setting.
-inline double retardingCoefficient(int position)
-{
-    return position * -0.005 / 800;
-}
-
 // An electron's x in pixels, `age` ticks after it left the emitting plate
 // with kinetic energy `ke` (eV), against the retarding setting `position`.
 int electronX(int position, double ke, int age, double scale, int emitterx);

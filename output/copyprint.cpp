@@ -2,61 +2,11 @@
 
 #include "copyprint.h"
 
-#include "app/errorreport.h"
-#include "app/imagecontrol.h"
-#include "app/razorez.h"
-#include "printerport.h"
+#include "core/controls.h"
+#include "core/printerport.h"
+#include "render/pictures.h"
 
-#include <QApplication>
-#include <QClipboard>
-#include <QFrame>
-#include <QLabel>
-#include <QMimeData>
-#include <QThread>
 #include <cmath>
-
-namespace {
-
-// The warning caught by failOnQtWarning's handler; calls do not nest.
-struct WarningCapture
-{
-    QtMessageHandler previous = nullptr;
-    const QThread* thread = nullptr;
-    QString first;
-};
-WarningCapture* activeCapture = nullptr;
-
-void captureWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
-    WarningCapture* capture = activeCapture;
-    if (capture && QThread::currentThread() == capture->thread
-        && (type == QtWarningMsg || type == QtCriticalMsg) && capture->first.isNull())
-        capture->first = text;
-    if (capture && capture->previous)
-        capture->previous(type, context, text);
-}
-
-} // namespace
-
-void failOnQtWarning(const QString& message, const std::function<void()>& call)
-{
-    WarningCapture capture;
-    capture.thread = QThread::currentThread();
-    activeCapture = &capture;
-    capture.previous = qInstallMessageHandler(captureWarning);
-    struct Restore
-    {
-        WarningCapture& capture;
-        ~Restore()
-        {
-            qInstallMessageHandler(capture.previous);
-            activeCapture = nullptr;
-        }
-    } restore{capture};
-    call();
-    if (!capture.first.isNull())
-        throw AppError(message);
-}
 
 int printFactor(int pageWidth, int pictureWidth)
 {
@@ -65,42 +15,42 @@ int printFactor(int pageWidth, int pictureWidth)
 
 // Writes the texts of the visible photon-property labels into the picture
 // where they stand on screen; the font and brush stay set on the canvas.
-void Tphotofrm::writePhotonProperties()
+void CopyAndPrint::writePhotonProperties()
 {
-    Canvas& canvas = tube->canvas();
+    const Controls& controls = controls_;
+    Canvas& canvas = pictures_.tube;
     canvas.Brush.Color = clWhite;
     canvas.Font.Color = clBlack;
     canvas.Font.Name = QStringLiteral("arial");
     canvas.Font.Size = 10;
     canvas.Font.Bold = true;
-    const int x = 2 * wlb->x() + variablepl->x() - tube->x();
-    for (QLabel* label : {wlb, flb, elb}) {
+    const int x = 2 * controls.wlb.x() + controls.variablepl.x() - controls.tube.x();
+    for (const Control* label : {&controls.wlb, &controls.flb, &controls.elb}) {
         if (!label->isHidden())
-            canvas.TextOut(x, label->y() + wlb->y() + variablepl->y() - tube->y(), label->text());
+            canvas.TextOut(x, label->y() + controls.wlb.y() + controls.variablepl.y() - controls.tube.y(),
+                           label->caption());
     }
 }
 
-void Tphotofrm::Copy1Click()
+void CopyAndPrint::Copy1Click()
 {
     writePhotonProperties();
     // A copy, so that the clipboard keeps this picture while the window
     // draws on.
-    const QImage picture = tube->picture().copy();
-    failOnQtWarning(QStringLiteral("Cannot open clipboard"), [&picture] {
-        QApplication::clipboard()->setImage(picture);
-    });
+    clipboard_(pictures_.tube.image().copy());
 }
 
-void Tphotofrm::Print1Click()
+void CopyAndPrint::Print1Click()
 {
-    PrinterPort& printer = *seams().printer;
-    const int k = printFactor(printer.printableWidth(), tube->width());
+    PrinterPort& printer = printer_;
+    const int factor = printFactor(printer.printableWidth(), controls_.tube.width());
     printer.startDoc(QString());
     try {
         printer.startPage();
         writePhotonProperties();
-        const QImage& picture = tube->picture();
-        printer.stretchDIBits(QRect(0, 300, picture.width() * k, picture.height() * k), picture, picture.rect());
+        const QImage& picture = pictures_.tube.image();
+        printer.stretchDIBits(QRect(0, 300, picture.width() * factor, picture.height() * factor), picture,
+                              picture.rect());
         printer.endPage();
         printer.endDoc();
     } catch (...) {

@@ -1,11 +1,40 @@
 #pragma once
 
-#include <QString>
+#include <QImage>
 #include <functional>
 
-// Runs `call` and raises AppError(`message`) if Qt warned while it ran.
-// Qt's clipboard tells of a failure (another program holding the clipboard,
-// a selection it could not take) only by a warning; this turns it into the
-// error that the application's error report shows. Warnings still reach the
-// log as before.
-void failOnQtWarning(const QString& message, const std::function<void()>& call);
+class Controls;
+class PrinterPort;
+struct Pictures;
+
+// Copy and print: the picture, with the visible photon properties written
+// into it, to the clipboard and to the default printer.
+class CopyAndPrint
+{
+public:
+    // Puts a bitmap on the clipboard; raises AppError where it cannot.
+    using Clipboard = std::function<void(const QImage& picture)>;
+
+    CopyAndPrint(const Controls& controls, Pictures& pictures, PrinterPort& printer, Clipboard clipboard)
+        : controls_(controls)
+        , pictures_(pictures)
+        , printer_(printer)
+        , clipboard_(std::move(clipboard))
+    {
+    }
+
+    void Copy1Click();
+    void Print1Click();
+
+private:
+    void writePhotonProperties();
+
+    const Controls& controls_;
+    Pictures& pictures_;
+    PrinterPort& printer_;
+    Clipboard clipboard_;
+};
+
+// The whole factor by which a picture `pictureWidth` wide is printed on a
+// page `pageWidth` device pixels wide, keeping 300 pixels free.
+int printFactor(int pageWidth, int pictureWidth);

@@ -1,6 +1,7 @@
 #include "metal4.h"
 
-#include "app/errorreport.h"
+#include "core/errors.h"
+#include "core/texts.h"
 
 #include <algorithm>
 
@@ -18,12 +19,12 @@ bool isDigit(QChar c)
 
 [[noreturn]] void notANumber(const QString& text)
 {
-    throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw AppError(texts::notAValidNumber(text));
 }
 
 [[noreturn]] void doesNotFit()
 {
-    throw AppError(QStringLiteral("Invalid floating point operation"));
+    throw AppError(texts::invalidFloatingPointOperation());
 }
 
 // Exponents are saturated here: far beyond any text's length, so the

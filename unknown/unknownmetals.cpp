@@ -1,77 +1,63 @@
 // Unknown-metals mode: hidden work functions, metal 4 typed by the user.
 
-#include "app/razorez.h"
-#include "app/radiogroup.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
+#include "unknownmetals.h"
+
+#include "core/controls.h"
+#include "core/experiment.h"
+#include "core/texts.h"
+#include "core/viewmode.h"
 #include "metal4.h"
-#include "model/formatting.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QScrollBar>
-#include <exception>
-
-QString Tphotofrm::knownCaption(int metal) const
+void UnknownMetals::unknownrbClick()
 {
-    return QStringLiteral("&%1 (%2 eV)").arg(metal + 1).arg(formatFixed(state.workfunctions[metal], 4, 2));
-}
-
-void Tphotofrm::unknownrbClick()
-{
-    const bool c = unknownrb->isChecked();
-    Zoombt->setVisible(!c);
-    slowrb->setVisible(!Zoombt->isHidden());
-    ShowFrequency1->setChecked(!c);
-    ShowEnergyev1->setChecked(!c);
-    flb->setVisible(ShowFrequency1->isChecked());
-    elb->setVisible(ShowEnergyev1->isChecked());
-    wfeb->setVisible(c);
-    if (c) {
-        intlb->show();
-        intensitysb->show();
-        Zoombt->setText(QStringLiteral("&Zoom In"));
-        Zoombt->Tag = 0;
-        slowrb->setEnabled(false);
-        if (zoomtimer->Enabled())
-            photons->setEnabled(true);
-        zoomtimer->setEnabled(false);
-        wlb->show();
-        state.workfunctions[0] = 2.0;
-        state.workfunctions[1] = 1.3;
-        state.workfunctions[2] = 1.7;
+    Controls& controls = controls_;
+    const bool unknown = controls.unknownrb.isChecked();
+    controls.Zoombt.setVisible(!unknown);
+    controls.slowrb.setVisible(!controls.Zoombt.isHidden());
+    controls.ShowFrequency1.setChecked(!unknown);
+    controls.ShowEnergyev1.setChecked(!unknown);
+    controls.flb.setVisible(controls.ShowFrequency1.isChecked());
+    controls.elb.setVisible(controls.ShowEnergyev1.isChecked());
+    controls.wfeb.setVisible(unknown);
+    if (unknown) {
+        leaveZoomedView(controls);
+        if (controls.zoomtimer.isEnabled())
+            controls.photons.setEnabled(true);
+        controls.zoomtimer.setEnabled(false);
+        controls.wlb.show();
+        for (std::size_t metal = 0; metal < hiddenWorkFunctions.size(); ++metal)
+            state_.workfunctions[metal] = hiddenWorkFunctions[metal];
         for (int metal = 0; metal < 4; ++metal)
-            metalused->setItem(metal, QStringLiteral("&%1").arg(metal + 1));
-        ShowWavelength1->setEnabled(false);
-        flb->hide();
-        elb->hide();
-        ShowFrequency1->setEnabled(false);
-        ShowPhoto->setEnabled(false);
-        ShowEnergyev1->setEnabled(false);
-        ShowWavelength1->setChecked(true);
-        ShowFrequency1->setChecked(false);
-        ShowEnergyev1->setChecked(false);
+            controls.metalused.setItem(metal, texts::unknownMetalCaption(metal));
+        controls.ShowWavelength1.setEnabled(false);
+        controls.flb.hide();
+        controls.elb.hide();
+        controls.ShowFrequency1.setEnabled(false);
+        controls.ShowPhoto.setEnabled(false);
+        controls.ShowEnergyev1.setEnabled(false);
+        controls.ShowWavelength1.setChecked(true);
+        controls.ShowFrequency1.setChecked(false);
+        controls.ShowEnergyev1.setChecked(false);
         // Metal 4 comes last, so that text that is no number leaves the mode
         // switched on in full, with metal 4 as it was, before the error
         // is reported.
-        state.workfunctions[3] = metal4FromText(wfeb->text(), seams().decimalSeparator);
+        wfebChange();
     } else {
-        state.workfunctions = knownWorkFunctions;
+        state_.workfunctions = knownWorkFunctions;
         for (int metal = 0; metal < 4; ++metal)
-            metalused->setItem(metal, knownCaption(metal));
-        for (QAction* item : {ShowWavelength1, ShowFrequency1, ShowPhoto, ShowEnergyev1})
+            controls.metalused.setItem(metal, texts::knownMetalCaption(metal, state_.workfunctions[metal]));
+        for (MenuItem* item : {&controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowPhoto,
+                               &controls.ShowEnergyev1})
             item->setEnabled(true);
     }
 }
 
-void Tphotofrm::wfebChange()
+void UnknownMetals::wfebChange()
 {
-    state.workfunctions[3] = metal4FromText(wfeb->text(), seams().decimalSeparator);
+    state_.workfunctions[3] = metal4FromText(controls_.wfeb.text(), decimalSeparator_);
 }
 
-void Tphotofrm::wfebEnter()
+void UnknownMetals::wfebEnter()
 {
-    metalused->setItemIndex(3);
+    controls_.metalused.setItemIndex(3);
 }

@@ -1,6 +1,6 @@
 #include "zoom.h"
 
-#include "model/photoelectrons.h"
+#include "core/experiment.h"
 
 #include <array>
 #include <cmath>

@@ -1,88 +1,89 @@
 // The zoomed view of the emitting plate and its animation.
 
-#include "app/imagecontrol.h"
-#include "app/radiogroup.h"
-#include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
+#include "zoomview.h"
+
+#include "core/controls.h"
+#include "core/experiment.h"
+#include "core/texts.h"
+#include "core/viewmode.h"
+#include "render/pictures.h"
 #include "zoom.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QLabel>
-#include <QScrollBar>
 #include <array>
 #include <cmath>
 
-void Tphotofrm::ZoombtClick()
+void ZoomedView::ZoombtClick()
 {
-    if (Zoombt->Tag == 0) {
-        Zoombt->setText(QStringLiteral("&Zoom Out"));
-        intlb->hide();
-        intensitysb->hide();
-        Zoombt->Tag = 1;
-        photons->setEnabled(false);
-        slowrb->setEnabled(true);
-        zoomtimer->setEnabled(true);
+    Controls& controls = controls_;
+    if (!isZoomed(controls)) {
+        controls.Zoombt.setCaption(texts::zoomOut());
+        controls.intlb.hide();
+        controls.intensitysb.hide();
+        controls.Zoombt.setTag(1);
+        controls.photons.setEnabled(false);
+        controls.slowrb.setEnabled(true);
+        controls.zoomtimer.setEnabled(true);
     } else {
-        Zoombt->setText(QStringLiteral("&Zoom In"));
-        intlb->show();
-        intensitysb->show();
-        Zoombt->Tag = 0;
-        slowrb->setEnabled(false);
-        photons->setEnabled(true);
-        zoomtimer->setEnabled(false);
+        leaveZoomedView(controls);
+        controls.photons.setEnabled(true);
+        controls.zoomtimer.setEnabled(false);
     }
 }
 
-void Tphotofrm::zoomtubebtClick()
+void ZoomedView::zoomtubebtClick()
 {
-    Canvas& canvas = tube->canvas();
-    const int W = tube->width();
-    const int H = tube->height();
+    Controls& controls = controls_;
+    Canvas& canvas = pictures_.tube;
+    const int width = controls.tube.width();
+    const int height = controls.tube.height();
     canvas.Pen.Width = 1;
     canvas.Pen.Color = clWhite;
-    state.colourindex = coloursb->value() + 128;
-    state.colourcanvas = &canvas;
+    state_.colourindex = colourIndexAt(controls.coloursb.value());
+    state_.colourcanvas = &canvas;
     canvas.Brush.Color = clWhite;
-    canvas.Rectangle(0, 0, W, H);
-    colourbtClick();
-    const std::array<QPoint, 3> beam = {QPoint(W, 0), QPoint(state.emitterx + 1, 0), QPoint(state.emitterx + 1, H)};
+    canvas.Rectangle(0, 0, width, height);
+    controls.colourbt.invoke();
+    const std::array<QPoint, 3> beam = {QPoint(width, 0), QPoint(state_.emitterx + 1, 0),
+                                        QPoint(state_.emitterx + 1, height)};
     canvas.Polygon(beam);
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = 4;
-    canvas.MoveTo(state.emitterx, 0);
-    canvas.LineTo(state.emitterx, H);
+    canvas.MoveTo(state_.emitterx, 0);
+    canvas.LineTo(state_.emitterx, height);
 }
 
-void Tphotofrm::zoomtimerTimer()
+void ZoomedView::zoomtimerTimer()
 {
+    Controls& controls = controls_;
+    const Experiment& state = state_;
     // Stretches the lanes, which span the plate, over the whole picture.
-    const double f = tube->height() / (state.plateheight * state.scale);
+    const double stretch = controls.tube.height() / (state.plateheight * state.scale);
     zoomtubebtClick();
-    state.currentflowing = 0;
-    Canvas& canvas = tube->canvas();
+    state_.currentflowing = 0;
+    Canvas& canvas = pictures_.tube;
     canvas.Pen.Color = clBlack;
     canvas.Pen.Width = 1;
-    photons->Tag = photons->Tag + 1;
-    const int n = photons->Tag;
-    const double e = state.photonenergy - state.workfunctions.at(metalused->ItemIndex());
-    if (e < 0)
-        photons->Tag = 0;
+    controls.photons.setTag(controls.photons.tag() + 1);
+    const int tick = controls.photons.tag();
+    const double kineticEnergy = state.photonenergy - state.workfunctions.at(controls.metalused.itemIndex());
+    if (kineticEnergy < 0)
+        controls.photons.setTag(0);
 
-    const int p = retardsb->value();
-    const bool slower = slowrb->isChecked();
-    const bool drawElectrons = ShowPhoto->isChecked() && ShowPhoto->isEnabled();
-    const int d = static_cast<int>(std::trunc(3 * state.scale));
-    for (int t = n; t >= 1 && n - t < 1000 && e > 0; --t) {
+    const int retarding = controls.retardsb.value();
+    const bool slower = controls.slowrb.isChecked();
+    const bool drawElectrons = controls.ShowPhoto.isChecked() && controls.ShowPhoto.isEnabled();
+    const int size = static_cast<int>(std::trunc(3 * state.scale));
+    for (int emitted = tick; emitted >= 1 && tick - emitted < 1000 && kineticEnergy > 0; --emitted) {
         canvas.Brush.Color = clBlack;
-        if (t % 6 != 3 && slower)
+        if (emitted % 6 != 3 && slower)
             canvas.Brush.Color = clWhite;
-        const ZoomedElectron electron = zoomedElectron(t, n - t, e, p, state.scale, state.emitterx);
+        const ZoomedElectron electron =
+            zoomedElectron(emitted, tick - emitted, kineticEnergy, retarding, state.scale, state.emitterx);
         if (state.emitterx <= electron.x && electron.x <= 3 * state.collectorx && drawElectrons) {
-            const int lane = state.electronoffsets[t % 97];
-            canvas.Ellipse(electron.x, electron.dy + static_cast<int>(std::trunc(f * state.scale * lane)),
-                           electron.x + d, electron.dy + static_cast<int>(std::trunc(d + f * state.scale * lane)));
+            const int lane = state.electronoffsets[emitted % 97];
+            canvas.Ellipse(electron.x, electron.dy + static_cast<int>(std::trunc(stretch * state.scale * lane)),
+                           electron.x + size,
+                           electron.dy + static_cast<int>(std::trunc(size + stretch * state.scale * lane)));
         }
     }
 }

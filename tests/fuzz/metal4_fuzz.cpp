@@ -3,7 +3,7 @@
 // ordinary answer to a bad text. Anything else escaping, or a sanitizer
 // report, is a finding. Built and run by scripts/fuzz-metal4.
 
-#include "app/errorreport.h"
+#include "core/errors.h"
 #include "unknown/metal4.h"
 
 #include <cmath>

@@ -3,8 +3,6 @@
 #include "app/imagecontrol.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
 #include "output.h"
 #include "scenariorunner.h"
 
@@ -15,7 +13,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 #include <optional>
 
 namespace {
@@ -96,13 +96,13 @@ std::optional<QString> controlProperty(Tphotofrm& window, QObject* control, cons
             return QString::number(bar->pageStep());
         return widgetProperty(bar, property);
     }
-    if (auto* timer = dynamic_cast<TagTimer*>(control)) {
+    if (auto* timer = qobject_cast<QTimer*>(control)) {
         if (property == QStringLiteral("Enabled"))
-            return out::boolean(timer->Enabled());
+            return out::boolean(timer->isActive());
         if (property == QStringLiteral("Interval"))
             return QString::number(timer->interval());
         if (property == QStringLiteral("Tag"))
-            return QString::number(timer->Tag);
+            return QString::number(static_cast<const Timer*>(window.controls.find(timer->objectName()))->tag());
         return std::nullopt;
     }
     if (auto* action = qobject_cast<QAction*>(control)) {
@@ -132,11 +132,11 @@ std::optional<QString> controlProperty(Tphotofrm& window, QObject* control, cons
             return out::copyMode(canvas);
         return widgetProperty(image, property);
     }
-    if (auto* group = dynamic_cast<RadioGroup*>(control)) {
+    if (auto* group = dynamic_cast<RadioGroupBox*>(control)) {
         if (property == QStringLiteral("ItemIndex"))
-            return QString::number(group->ItemIndex());
+            return QString::number(group->itemIndex());
         if (property == QStringLiteral("Items"))
-            return list(group->Items(), out::quoted);
+            return list(group->items(), out::quoted);
     }
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (property == QStringLiteral("Text"))
@@ -157,8 +157,8 @@ std::optional<QString> controlProperty(Tphotofrm& window, QObject* control, cons
     }
     if (auto* box = qobject_cast<QCheckBox*>(widget); box && property == QStringLiteral("Checked"))
         return out::boolean(box->isChecked());
-    if (auto* button = dynamic_cast<TagButton*>(widget); button && property == QStringLiteral("Tag"))
-        return QString::number(button->Tag);
+    if (qobject_cast<QPushButton*>(widget) && property == QStringLiteral("Tag"))
+        return QString::number(static_cast<const Button*>(window.controls.find(widget->objectName()))->tag());
     return widgetProperty(widget, property);
 }
 

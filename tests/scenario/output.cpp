@@ -1,6 +1,6 @@
 #include "output.h"
 
-#include "app/canvas.h"
+#include "render/canvas.h"
 
 #include <cstdio>
 #include <iostream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/colour.h"
+#include "core/colour.h"
 
 #include <QString>
 

@@ -1,12 +1,9 @@
 #include "scenariorunner.h"
 
 #include "app/aboutbox.h"
-#include "app/errorreport.h"
 #include "app/imagecontrol.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
-#include "app/tagbutton.h"
-#include "app/tagtimer.h"
 #include "output.h"
 
 #include <QAction>
@@ -38,8 +35,8 @@ ScenarioRunner::~ScenarioRunner()
 {
     if (!window_)
         return;
-    for (ImageControl* image : {window_->tube, window_->colourim, window_->intentim})
-        image->canvas().setObserver(nullptr);
+    for (Canvas* canvas : {&window_->pictures.tube, &window_->pictures.colourim, &window_->pictures.intentim})
+        canvas->setObserver(nullptr);
 }
 
 void ScenarioRunner::refuse(const QString& reason)
@@ -177,27 +174,28 @@ void ScenarioRunner::set(const QString& name, const QString& value)
     QObject* target = control(name);
     if (!target)
         return;
-    if (auto* edit = qobject_cast<QLineEdit*>(target))
-        return window().guarded([&] { window().setText(edit, value); });
+    Control* core = window().controls.find(name);
+    if (qobject_cast<QLineEdit*>(target))
+        return window().guarded([&] { static_cast<EditBox*>(core)->setText(value); });
     const std::optional<int> n = number(value);
     if (!n)
         return refuse(QStringLiteral("%1 takes a whole number: %2").arg(name, value));
-    if (auto* bar = qobject_cast<QScrollBar*>(target))
-        return window().guarded([&] { window().setPosition(bar, *n); });
-    if (auto* box = qobject_cast<QCheckBox*>(target)) {
+    if (qobject_cast<QScrollBar*>(target))
+        return window().guarded([&] { static_cast<ScrollBar*>(core)->setValue(*n); });
+    if (qobject_cast<QCheckBox*>(target)) {
         if (*n != 0 && *n != 1)
             return refuse(QStringLiteral("%1 takes 1 or 0: %2").arg(name, value));
-        return window().guarded([&] { window().setChecked(box, *n == 1); });
+        return window().guarded([&] { static_cast<CheckBox*>(core)->setChecked(*n == 1); });
     }
-    if (auto* group = dynamic_cast<RadioGroup*>(target)) {
-        if (*n < -1 || *n >= group->Items().size())
+    if (auto* group = dynamic_cast<RadioGroupBox*>(target)) {
+        if (*n < -1 || *n >= group->items().size())
             return refuse(QStringLiteral("%1 has no item %2").arg(name, value));
-        return group->setItemIndex(*n);
+        return static_cast<RadioGroup*>(core)->setItemIndex(*n);
     }
     if (auto* action = qobject_cast<QAction*>(target); action && action->isCheckable()) {
         if (*n != 0 && *n != 1)
             return refuse(QStringLiteral("%1 takes 1 or 0: %2").arg(name, value));
-        return action->setChecked(*n == 1);
+        return static_cast<MenuItem*>(core)->setChecked(*n == 1);
     }
     refuse(QStringLiteral("%1 has no value to set").arg(name));
 }
@@ -284,8 +282,20 @@ void ScenarioRunner::invoke(const QString& name)
     QObject* target = control(name);
     if (!target)
         return;
-    bool known = false;
-    window().guarded([&] { known = window().invokeClick(target); });
+    // The click handler bound to the control, if it has one.
+    const Control* core = window().controls.find(name);
+    const Handler* handler = nullptr;
+    if (const auto* button = dynamic_cast<const Button*>(core))
+        handler = &button->onClick;
+    else if (const auto* box = dynamic_cast<const CheckBox*>(core))
+        handler = &box->onClick;
+    else if (const auto* item = dynamic_cast<const MenuItem*>(core))
+        handler = &item->onClick;
+    const bool known = handler && *handler;
+    window().guarded([&] {
+        if (known)
+            (*handler)();
+    });
     if (!known)
         return refuse(QStringLiteral("%1 has no click handler").arg(name));
     afterAbout(target);
@@ -295,16 +305,16 @@ void ScenarioRunner::invoke(const QString& name)
 // activates it.
 void ScenarioRunner::afterAbout(QObject* control)
 {
-    if (control == window().About1 && !window().closed())
+    if (control == window().widgets.About1 && !window().closed())
         window().guarded([this] { window().FormActivate(); });
 }
 
 void ScenarioRunner::tick(int count)
 {
     for (int i = 0; i < count && !window().closed(); ++i) {
-        if (window().photons->Enabled())
+        if (window().controls.photons.isEnabled())
             window().guarded([this] { window().photonsTimer(); });
-        else if (window().zoomtimer->Enabled())
+        else if (window().controls.zoomtimer.isEnabled())
             window().guarded([this] { window().zoomtimerTimer(); });
     }
 }

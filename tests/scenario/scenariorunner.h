@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordingprinter.h"
+#include "support/recordingprinter.h"
 #include "traceprinter.h"
 
 #include <QSize>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/canvas.h"
+#include "render/canvas.h"
 
 // Prints every drawing operation, with the canvas state it used, while on.
 class TracePrinter : public CanvasObserver

@@ -1,8 +1,0 @@
-#include "errorreport.h"
-
-QString errorReportText(const QString& message)
-{
-    if (!message.isEmpty() && message.back() > QChar(u'.'))
-        return message + u'.';
-    return message;
-}

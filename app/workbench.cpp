@@ -1,0 +1,41 @@
+#include "workbench.h"
+
+Workbench::Workbench(QChar decimalSeparator, PrinterPort& printer, CopyAndPrint::Clipboard clipboard)
+    : pictures(controls)
+    , unknown_(controls, state, decimalSeparator)
+    , output_(controls, pictures, printer, std::move(clipboard))
+{
+    bindHandlers();
+}
+
+// The one place where the controls' events are bound to their handlers.
+// Programmatic changes and invocations run them directly, so an error
+// unwinds only through the program's own frames to whoever made the change.
+void Workbench::bindHandlers()
+{
+    Controls& c = controls;
+    c.BitBtn1.onClick = [this] { BitBtn1Click(); };
+    c.colourbt.onClick = [this] { colourbtClick(); };
+    c.tubebt.onClick = [this] { tubebtClick(); };
+    c.zoomtubebt.onClick = [this] { zoomtubebtClick(); };
+    c.photonbt.onClick = [this] { photonbtClick(); };
+    c.Zoombt.onClick = [this] { ZoombtClick(); };
+    c.unknownrb.onClick = [this] { unknownrbClick(); };
+    c.retardsb.onChange = [this] { retardsbChange(); };
+    c.intensitysb.onChange = [this] { intensitysbChange(); };
+    c.coloursb.onChange = [this] { coloursbChange(); };
+    c.wfeb.onChange = [this] { wfebChange(); };
+    c.wfeb.onEnter = [this] { wfebEnter(); };
+    c.Copy1.onClick = [this] { Copy1Click(); };
+    c.copy2.onClick = [this] { Copy1Click(); };
+    c.Print1.onClick = [this] { Print1Click(); };
+    c.Print2.onClick = [this] { Print1Click(); };
+    c.Exit1.onClick = [this] { Exit1Click(); };
+    c.About1.onClick = [this] { About1Click(); };
+    c.ShowWavelength1.onClick = [this] { ShowWavelength1Click(); };
+    c.ShowFrequency1.onClick = [this] { ShowFrequency1Click(); };
+    c.ShowEnergyev1.onClick = [this] { ShowEnergyev1Click(); };
+    c.ShowPhoto.onClick = [this] { ShowPhotoClick(); };
+    c.photons.onTimer = [this] { photonsTimer(); };
+    c.zoomtimer.onTimer = [this] { zoomtimerTimer(); };
+}

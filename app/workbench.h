@@ -1,0 +1,70 @@
+#pragma once
+
+#include "core/controls.h"
+#include "core/experiment.h"
+#include "light/light.h"
+#include "model/animation.h"
+#include "output/copyprint.h"
+#include "render/pictures.h"
+#include "unknown/unknownmetals.h"
+#include "zoom/zoomview.h"
+
+// The experiment without a window: its controls, state and pictures, every
+// subsystem, and the handlers, each bound to its control's event here and
+// nowhere else. The main window adds the widgets that show it; tests drive
+// it as it is.
+class Workbench
+{
+public:
+    Workbench(QChar decimalSeparator, PrinterPort& printer, CopyAndPrint::Clipboard clipboard);
+    Workbench(const Workbench&) = delete;
+    Workbench& operator=(const Workbench&) = delete;
+    virtual ~Workbench() = default;
+
+    Controls controls;
+    Experiment state;
+    Pictures pictures;
+
+    // Apparatus and animation.
+    void tubebtClick() { apparatus_.tubebtClick(); }
+    void photonbtClick() { apparatus_.photonbtClick(); }
+    void photonsTimer() { apparatus_.photonsTimer(); }
+
+    // Light and controls.
+    void colourbtClick() { light_.colourbtClick(); }
+    void coloursbChange() { light_.coloursbChange(); }
+    void retardsbChange() { light_.retardsbChange(); }
+    void intensitysbChange() { light_.intensitysbChange(); }
+    void ShowWavelength1Click() { light_.ShowWavelength1Click(); }
+    void ShowFrequency1Click() { light_.ShowFrequency1Click(); }
+    void ShowEnergyev1Click() { light_.ShowEnergyev1Click(); }
+    void ShowPhotoClick() { light_.ShowPhotoClick(); }
+
+    // Zoomed view.
+    void ZoombtClick() { zoom_.ZoombtClick(); }
+    void zoomtubebtClick() { zoom_.zoomtubebtClick(); }
+    void zoomtimerTimer() { zoom_.zoomtimerTimer(); }
+
+    // Unknown metals.
+    void unknownrbClick() { unknown_.unknownrbClick(); }
+    void wfebChange() { unknown_.wfebChange(); }
+    void wfebEnter() { unknown_.wfebEnter(); }
+
+    // Copy and print.
+    void Copy1Click() { output_.Copy1Click(); }
+    void Print1Click() { output_.Print1Click(); }
+
+    // The window's own: closing it and the About dialog.
+    virtual void Exit1Click() {}
+    virtual void BitBtn1Click() {}
+    virtual void About1Click() {}
+
+private:
+    void bindHandlers();
+
+    ApparatusAnimation apparatus_{controls, state, pictures};
+    LightSource light_{controls, state, pictures};
+    ZoomedView zoom_{controls, state, pictures};
+    UnknownMetals unknown_;
+    CopyAndPrint output_;
+};

@@ -1,0 +1,8 @@
+#include "errors.h"
+
+QString errorReportText(const QString& message)
+{
+    if (!message.isEmpty() && message.back() > QChar(u'.'))
+        return message + u'.';
+    return message;
+}

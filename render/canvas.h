@@ -1,0 +1,123 @@
+#pragma once
+
+#include "core/colour.h"
+#include "paintedbands.h"
+#include "raster.h"
+#include "textstamps.h"
+
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <span>
+#include <vector>
+
+class Canvas;
+
+// A rectangle as the drawing code writes it: right and bottom are exclusive.
+struct TRect
+{
+    int Left = 0;
+    int Top = 0;
+    int Right = 0;
+    int Bottom = 0;
+};
+
+// Receives every primitive drawn on a canvas, with the canvas in the state
+// the primitive used. Only the scenario runner attaches one.
+class CanvasObserver
+{
+public:
+    virtual ~CanvasObserver() = default;
+    // Rectangle, Ellipse, Polygon, MoveTo, LineTo with their coordinates.
+    virtual void shape(const Canvas& canvas, const char* operation, std::span<const int> coordinates) = 0;
+    virtual void text(const Canvas& canvas, int x, int y, const QString& text) = 0;
+    virtual void copy(const Canvas& canvas, const TRect& dest, const Canvas& source, const TRect& sourceRect) = 0;
+};
+
+// A drawing surface with persistent pen, brush, font and copy mode over an
+// RGB image. The image comes into being white, with the size the owner
+// reports, at the first use of the canvas.
+class Canvas
+{
+public:
+    struct PenState
+    {
+        TColor Color = clBlack;
+        int Width = 1;
+    };
+    struct BrushState
+    {
+        TColor Color = clWhite;
+    };
+    struct FontState
+    {
+        QString Name = QStringLiteral("MS Sans Serif");
+        int Size = 8; // points
+        TColor Color = clBlack;
+        bool Bold = false;
+    };
+
+    Canvas(QString name, std::function<QSize()> bitmapSize);
+
+    PenState Pen;
+    BrushState Brush;
+    FontState Font;
+    RasterOp CopyMode = RasterOp::SRCCOPY;
+
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Ellipse(int x1, int y1, int x2, int y2);
+    void Polygon(std::span<const QPoint> points);
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void TextOut(int x, int y, const QString& text);
+    void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect);
+
+    const QString& name() const { return name_; }
+    const QImage& image() { return bitmap(); }
+
+    // The parts of the picture that may have changed since the last call:
+    // rectangles in bands of a few rows, sorted top to bottom and left to
+    // right, none touching another, as a screen update wants them.
+    std::vector<QRect> takeChanged();
+    void setObserver(CanvasObserver* observer) { observer_ = observer; }
+
+private:
+    void notifyShape(const char* operation, std::initializer_list<int> coordinates);
+    void touch(int x1, int y1, int x2, int y2);
+    void touchExactly(const QRect& box);
+    void touchPolygon(std::span<const QPoint> points);
+    QImage& bitmap();
+    bool clearsWholePicture(int x1, int y1, int x2, int y2);
+
+    QString name_;
+    std::function<QSize()> bitmapSize_;
+    QImage image_;
+    QPoint penPos_;
+    // An AND with the white that was never painted over changes nothing.
+    PaintedBands painted_;
+    // After a clear of the whole picture with a one-pixel pen, every pixel
+    // outside `drawnSinceClear_` is still as that clear left it, so the next
+    // identical clear repaints only those rectangles.
+    struct Clear
+    {
+        TColor pen;
+        TColor brush;
+    };
+    std::optional<Clear> lastClear_;
+    std::vector<QRect> drawnSinceClear_;
+    std::vector<QRect> changed_;
+    struct ChangedRun
+    {
+        int band;
+        int left;
+        int right;
+    };
+    std::vector<ChangedRun> runs_; // kept to spare an allocation per event
+    bool allChanged_ = true;
+    void markChanged(const QRect& rect);
+    CanvasObserver* observer_ = nullptr;
+    TextStamps textStamps_;
+};

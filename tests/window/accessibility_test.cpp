@@ -1,0 +1,56 @@
+// A screen reader announces every control a user can reach by the caption
+// or label that a sighted user reads.
+
+#include "support/testwindow.h"
+#include "app/imagecontrol.h"
+#include "app/razorez.h"
+#include "support/recordingprinter.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QAccessible>
+#include <QCheckBox>
+#include <QScrollBar>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString accessibleName(QObject* object)
+{
+    QAccessibleInterface* interface = QAccessible::queryAccessibleInterface(object);
+    return interface ? interface->text(QAccessible::Name) : QString();
+}
+
+} // namespace
+
+TEST(Accessibility, EveryControlAUserCanReachHasAName)
+{
+    RecordingPrinter printer;
+    Tphotofrm window(testSeams(printer, [](const QString&, const QString&) {}));
+
+    int controls = 0;
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        const bool control = qobject_cast<QAbstractButton*>(widget) || qobject_cast<QAbstractSlider*>(widget)
+            || qobject_cast<QLineEdit*>(widget) || widget == window.widgets.tube;
+        // The hidden action buttons are never shown to anyone; Qt's own parts
+        // (the menu bar's overflow button) name themselves.
+        const bool hiddenAction = widget == window.widgets.tubebt || widget == window.widgets.colourbt || widget == window.widgets.zoomtubebt;
+        if (!control || hiddenAction || widget->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        ++controls;
+        EXPECT_FALSE(accessibleName(widget).trimmed().isEmpty()) << widget->objectName().toStdString();
+    }
+    EXPECT_GE(controls, 14);
+
+    EXPECT_EQ(accessibleName(window.widgets.retardsb), QStringLiteral("Retarding Voltage"));
+    EXPECT_EQ(accessibleName(window.widgets.intensitysb), QStringLiteral("Intensity"));
+    EXPECT_EQ(accessibleName(window.widgets.coloursb), QStringLiteral("Photon Energy"));
+    EXPECT_EQ(accessibleName(window.widgets.BitBtn1), QStringLiteral("Exit"));
+    EXPECT_EQ(accessibleName(window.widgets.wfeb), QStringLiteral("Metal 4 number"));
+    // Captions are read without their access-key ampersand.
+    EXPECT_EQ(accessibleName(window.widgets.photonbt), QStringLiteral("Light On"));
+    EXPECT_EQ(accessibleName(window.widgets.unknownrb).trimmed(), QStringLiteral("Unknown Metals"));
+}
