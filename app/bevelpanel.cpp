@@ -19,7 +19,7 @@ void drawBevel(QPainter& painter, QRect rect, int width, const QColor& topLeft, 
 
 } // namespace
 
-BevelPanel::BevelPanel(QWidget* parent, TColor colour, int outerRaised, int border, int innerLowered)
+BevelPanel::BevelPanel(QWidget* parent, Colour colour, int outerRaised, int border, int innerLowered)
     : QFrame(parent)
     , outerRaised_(outerRaised)
     , border_(border)

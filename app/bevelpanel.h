@@ -9,7 +9,7 @@
 class BevelPanel : public QFrame
 {
 public:
-    BevelPanel(QWidget* parent, TColor colour, int outerRaised, int border, int innerLowered);
+    BevelPanel(QWidget* parent, Colour colour, int outerRaised, int border, int innerLowered);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

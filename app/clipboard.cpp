@@ -21,8 +21,8 @@ WarningCapture* activeCapture = nullptr;
 void captureWarning(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
     WarningCapture* capture = activeCapture;
-    if (capture && QThread::currentThread() == capture->thread
-        && (type == QtWarningMsg || type == QtCriticalMsg) && capture->first.isNull())
+    if (capture && QThread::currentThread() == capture->thread && (type == QtWarningMsg || type == QtCriticalMsg)
+        && capture->first.isNull())
         capture->first = text;
     if (capture && capture->previous)
         capture->previous(type, context, text);

@@ -1,9 +1,9 @@
 #include "seams.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QApplication>
 #include <QMessageBox>
 #include <QScreen>
 

@@ -15,11 +15,11 @@
 
 namespace {
 
-constexpr TColor paleYellow = 0xC7FDFE;
-constexpr TColor khaki = 0x6D96A9;
-constexpr TColor navy = 0x800000;
+constexpr Colour paleYellow = 0xC7FDFE;
+constexpr Colour khaki = 0x6D96A9;
+constexpr Colour navy = 0x800000;
 
-void fillWith(QWidget* widget, TColor colour)
+void fillWith(QWidget* widget, Colour colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, QColor(toQRgb(colour)));
@@ -64,7 +64,7 @@ QPushButton* button(QWidget* parent, const Button& control)
 void Tphotofrm::createPanels()
 {
     WindowWidgets& w = widgets;
-    fillWith(this, clWhite);
+    fillWith(this, colours::white);
     QFont systemFont(QStringLiteral("System"));
     systemFont.setPixelSize(13);
     setFont(systemFont);
@@ -91,7 +91,7 @@ void Tphotofrm::createPanels()
     w.intentim = place(new ImageControl(pictures.intentim, w.Panel1), controls.intentim);
     w.tube = place(new ImageControl(pictures.tube, w.Panel1), controls.tube);
 
-    w.variablepl = place(new BevelPanel(w.Panel1, clWhite, 0, 0, 0), controls.variablepl);
+    w.variablepl = place(new BevelPanel(w.Panel1, colours::white, 0, 0, 0), controls.variablepl);
     w.GroupBox2 = place(new FrameGroupBox(controls.GroupBox2.caption(), w.variablepl), controls.GroupBox2);
     w.wlb = label(w.GroupBox2, controls.wlb);
     w.flb = label(w.GroupBox2, controls.flb);
@@ -126,8 +126,8 @@ void Tphotofrm::createControls()
     w.wfeb = place(new QLineEdit(controls.wfeb.text(), w.GroupBox1), controls.wfeb);
     // The check boxes and the radio group are opaque in the group's colour:
     // unknownrb hides the part of the radio group's frame behind it.
-    for (QWidget* control : {static_cast<QWidget*>(w.slowrb), static_cast<QWidget*>(w.metalused),
-                             static_cast<QWidget*>(w.unknownrb)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(w.slowrb), static_cast<QWidget*>(w.metalused), static_cast<QWidget*>(w.unknownrb)})
         fillWith(control, khaki);
     w.unknownrb->raise();
     w.wfeb->raise();

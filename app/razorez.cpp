@@ -9,22 +9,22 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QFrame>
 #include <QMenuBar>
-#include <QRegion>
 #include <QMessageBox>
+#include <QRegion>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWindow>
 
 Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint
-                          | Qt::MSWindowsFixedSizeDialogHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
     , Workbench(seams.decimalSeparator, *seams.printer, seams.copyToClipboard)
     , seams_(seams)
 {
@@ -55,7 +55,8 @@ void Tphotofrm::followUserInput()
     WindowWidgets& w = widgets;
     for (Button* control : {&controls.BitBtn1, &controls.photonbt, &controls.Zoombt}) {
         auto* button = qobject_cast<QAbstractButton*>(widgetOf(*control));
-        connect(button, &QAbstractButton::clicked, this, [this, control] { guarded([control] { control->invoke(); }); });
+        connect(button, &QAbstractButton::clicked, this,
+                [this, control] { guarded([control] { control->invoke(); }); });
     }
     for (CheckBox* control : {&controls.unknownrb, &controls.slowrb}) {
         auto* box = qobject_cast<QCheckBox*>(widgetOf(*control));
@@ -73,9 +74,9 @@ void Tphotofrm::followUserInput()
     w.wfeb->installEventFilter(this);
     installEventFilter(this);
 
-    for (MenuItem* control : {&controls.Copy1, &controls.copy2, &controls.Print1, &controls.Print2, &controls.Exit1,
-                              &controls.About1, &controls.ShowWavelength1, &controls.ShowFrequency1,
-                              &controls.ShowEnergyev1, &controls.ShowPhoto}) {
+    for (MenuItem* control :
+         {&controls.Copy1, &controls.copy2, &controls.Print1, &controls.Print2, &controls.Exit1, &controls.About1,
+          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto}) {
         auto* action = qobject_cast<QAction*>(widgetOf(*control));
         connect(action, &QAction::triggered, this, [this, control, action] {
             // A check mark changes only where the handler sets it.

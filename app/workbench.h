@@ -55,9 +55,9 @@ public:
     void Print1Click() { output_.Print1Click(); }
 
     // The window's own: closing it and the About dialog.
-    virtual void Exit1Click() {}
-    virtual void BitBtn1Click() {}
-    virtual void About1Click() {}
+    virtual void Exit1Click() { }
+    virtual void BitBtn1Click() { }
+    virtual void About1Click() { }
 
 private:
     void bindHandlers();

@@ -61,8 +61,8 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     registerFonts();
     static RecordingPrinter printer;
-    window = startedWindow(
-        testSeams(printer, [](const QString&, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }));
+    window = startedWindow(testSeams(
+        printer, [](const QString&, const QString& text) { std::fprintf(stderr, "%s\n", qPrintable(text)); }));
 
     std::vector<char*> arguments(argv, argv + argc);
     std::string repetitions = "--benchmark_repetitions=15";

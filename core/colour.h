@@ -4,18 +4,20 @@
 #include <cstdint>
 
 // A display colour as 0x00BBGGRR: red in the low byte.
-using TColor = std::uint32_t;
+using Colour = std::uint32_t;
 
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clRed = 0x0000FF;
+namespace colours {
+constexpr Colour black = 0x000000;
+constexpr Colour white = 0xFFFFFF;
+constexpr Colour red = 0x0000FF;
+} // namespace colours
 
-constexpr QRgb toQRgb(TColor c)
+constexpr QRgb toQRgb(Colour colour)
 {
-    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    return 0xFF000000u | ((colour & 0xFFu) << 16) | (colour & 0xFF00u) | ((colour >> 16) & 0xFFu);
 }
 
-constexpr TColor fromQRgb(QRgb rgb)
+constexpr Colour fromQRgb(QRgb rgb)
 {
     return ((rgb >> 16) & 0xFFu) | (rgb & 0xFF00u) | ((rgb & 0xFFu) << 16);
 }

@@ -277,6 +277,7 @@ Controls::Controls()
 
 Control* Controls::find(const QString& name) const
 {
-    const auto found = std::find_if(all_.begin(), all_.end(), [&](const Control* control) { return control->name() == name; });
+    const auto found = std::find_if(all_.begin(), all_.end(),
+                                    [&](const Control* control) { return control->name() == name; });
     return found == all_.end() ? nullptr : *found;
 }

@@ -122,8 +122,8 @@ private:
 class ScrollBar : public Control
 {
 public:
-    ScrollBar(Controls& owner, const char* name, QRect geometry, int minimum, int maximum, int position,
-              int singleStep, int pageStep);
+    ScrollBar(Controls& owner, const char* name, QRect geometry, int minimum, int maximum, int position, int singleStep,
+              int pageStep);
 
     int value() const { return value_; }
     int minimum() const { return minimum_; }

@@ -27,7 +27,8 @@ void LightSource::paintBeamQuadrilateral(Canvas& canvas)
     const std::array<QPoint, 4> beam = {
         QPoint(width / 2, 0),
         QPoint(width / 2 + 60, 0),
-        QPoint(state.emitterx + 1, static_cast<int>(std::trunc(state.plateheight * state.scale + state.platetop - 5.0))),
+        QPoint(state.emitterx + 1,
+               static_cast<int>(std::trunc(state.plateheight * state.scale + state.platetop - 5.0))),
         QPoint(state.emitterx + 1, state.platetop + 5),
     };
     canvas.Polygon(beam);

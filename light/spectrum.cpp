@@ -1,18 +1,18 @@
 #include "spectrum.h"
 
-TColor colourOfIndex(int a)
+Colour colourOfIndex(int index)
 {
-    if (a < 256)
-        return a & 0xFF;
-    if (a < 512)
-        return (((a - 256) * 256) & 0xFF00) + 0xFF;
-    if (a < 768)
-        return ((767 - a) & 0xFF) + 0xFF00;
-    if (a < 1024)
-        return (((a - 768) * 65536) & 0xFF0000) + 0xFF00;
-    if (a < 1280)
-        return (((1279 - a) * 256) & 0xFF00) + 0xFF0000;
-    return ((1535 - a) * 65536) & 0xFF0000;
+    if (index < 256)
+        return index & 0xFF;
+    if (index < 512)
+        return (((index - 256) * 256) & 0xFF00) + 0xFF;
+    if (index < 768)
+        return ((767 - index) & 0xFF) + 0xFF00;
+    if (index < 1024)
+        return (((index - 768) * 65536) & 0xFF0000) + 0xFF00;
+    if (index < 1280)
+        return (((1279 - index) * 256) & 0xFF00) + 0xFF0000;
+    return ((1535 - index) * 65536) & 0xFF0000;
 }
 
 double wavelengthOf(int position)
@@ -25,7 +25,7 @@ double photonEnergyOf(double wavelength)
     return 1.989e-16 / (1.6e-19 * wavelength);
 }
 
-TColor maskGrey(int intensity)
+Colour maskGrey(int intensity)
 {
-    return static_cast<TColor>((intensity + 5) * 0x111111);
+    return static_cast<Colour>((intensity + 5) * 0x111111);
 }

@@ -4,7 +4,7 @@
 
 // The display colour of a spectral index (0 to 1535): six ramps of 256
 // steps, from black through red, yellow, green, cyan and blue to black.
-TColor colourOfIndex(int index);
+Colour colourOfIndex(int index);
 
 // The wavelength in nanometres of a colour scroll-bar position.
 double wavelengthOf(int position);
@@ -13,4 +13,4 @@ double wavelengthOf(int position);
 double photonEnergyOf(double wavelength);
 
 // The grey of the intensity mask at an intensity.
-TColor maskGrey(int intensity);
+Colour maskGrey(int intensity);

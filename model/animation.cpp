@@ -18,7 +18,7 @@ void ApparatusAnimation::photonsTimer()
     tubebtClick();
     state.currentflowing = 0;
     Canvas& canvas = pictures_.tube;
-    canvas.Pen.Color = clBlack;
+    canvas.Pen.Color = colours::black;
     const int tick = nextTick(controls.photons.tag());
     controls.photons.setTag(tick);
     const double kineticEnergy = state.photonenergy - state.workfunctions.at(controls.metalused.itemIndex());
@@ -42,7 +42,7 @@ void ApparatusAnimation::photonsTimer()
         } else if (x > state.collectorx) {
             state.currentflowing = 1;
         }
-        canvas.Brush.Color = clBlack;
+        canvas.Brush.Color = colours::black;
         if (state.emitterx <= x && x <= state.collectorx && drawElectrons) {
             const int lane = state.electronoffsets[emitted % 97];
             canvas.Ellipse(x, static_cast<int>(std::trunc(lane * state.scale)) + state.platetop, x + size,

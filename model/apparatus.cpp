@@ -7,19 +7,19 @@
 
 ApparatusGeometry apparatusGeometry(const Experiment& state, int height)
 {
-    ApparatusGeometry g;
-    g.S = static_cast<int>(std::trunc(3 * state.scale));
-    g.B = static_cast<int>(std::trunc(state.plateheight * state.scale + state.platetop));
-    g.Y0 = static_cast<int>(std::trunc(state.plateheight * state.scale / 2 + state.platetop));
-    g.XC = state.collectorx + g.S;
-    g.XL = state.emitterx / 2;
-    g.XR = state.collectorx + g.S + state.emitterx / 2;
-    g.YW = height - 20;
-    g.XD = (state.collectorx + state.emitterx) / 2;
-    g.XDreal = (state.collectorx + state.emitterx) / 2.0;
-    g.YD = height - 10;
-    g.YM = g.B + 25;
-    return g;
+    ApparatusGeometry geometry;
+    geometry.electronSize = static_cast<int>(std::trunc(3 * state.scale));
+    geometry.plateBottom = static_cast<int>(std::trunc(state.plateheight * state.scale + state.platetop));
+    geometry.plateMiddle = static_cast<int>(std::trunc(state.plateheight * state.scale / 2 + state.platetop));
+    geometry.collectorPlateX = state.collectorx + geometry.electronSize;
+    geometry.leftWireX = state.emitterx / 2;
+    geometry.rightWireX = state.collectorx + geometry.electronSize + state.emitterx / 2;
+    geometry.bottomWireY = height - 20;
+    geometry.dialX = (state.collectorx + state.emitterx) / 2;
+    geometry.dialXExact = (state.collectorx + state.emitterx) / 2.0;
+    geometry.dialPivotY = height - 10;
+    geometry.meterY = geometry.plateBottom + 25;
+    return geometry;
 }
 
 double dialAngle(int position, int maximum)

@@ -5,17 +5,17 @@ struct Experiment;
 // Where the apparatus is drawn, in pixels of the picture, from the state.
 struct ApparatusGeometry
 {
-    int S;        // electron size and offset of the drawn collecting plate
-    int B;        // bottom of the plates
-    int Y0;       // middle of the plates
-    int XC;       // collecting plate
-    int XL;       // left wire
-    int XR;       // right wire and meter centre
-    int YW;       // bottom wire
-    int XD;       // dial centre
-    double XDreal; // dial centre, unrounded
-    int YD;       // dial pivot
-    int YM;       // meter centre
+    int electronSize;    // also how far right of `collectorx` the collecting plate is drawn
+    int plateBottom;     // y of the plates' bottom ends
+    int plateMiddle;     // y of the plates' middle, where the wires join them
+    int collectorPlateX; // x of the drawn collecting plate
+    int leftWireX;       // x of the wire left of the emitting plate
+    int rightWireX;      // x of the wire right of the collecting plate, and of the meter's centre
+    int bottomWireY;     // y of the wire along the bottom
+    int dialX;           // x of the voltage dial's centre
+    double dialXExact;   // the same, unrounded
+    int dialPivotY;      // y of the dial needle's pivot
+    int meterY;          // y of the meter's centre
 };
 
 ApparatusGeometry apparatusGeometry(const Experiment& state, int height);

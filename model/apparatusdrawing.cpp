@@ -24,61 +24,64 @@ void ApparatusAnimation::tubebtClick()
 {
     const Controls& controls = controls_;
     Canvas& canvas = pictures_.tube;
-    const int W = controls.tube.width();
-    const int H = controls.tube.height();
-    const Experiment& s = state_;
-    const ApparatusGeometry g = apparatusGeometry(s, H);
+    const int width = controls.tube.width();
+    const int height = controls.tube.height();
+    const Experiment& state = state_;
+    const ApparatusGeometry at = apparatusGeometry(state, height);
     const double quarterPi = std::numbers::pi / 4;
 
-    canvas.Pen.Color = clBlack;
-    canvas.Brush.Color = clWhite;
-    canvas.Rectangle(0, 0, W, H);
+    canvas.Pen.Color = colours::black;
+    canvas.Brush.Color = colours::white;
+    canvas.Rectangle(0, 0, width, height);
 
     canvas.Pen.Width = 2;
-    canvas.MoveTo(s.emitterx, s.platetop);
-    canvas.LineTo(s.emitterx, g.B);
-    canvas.MoveTo(g.XC, s.platetop);
-    canvas.LineTo(g.XC, g.B);
+    canvas.MoveTo(state.emitterx, state.platetop);
+    canvas.LineTo(state.emitterx, at.plateBottom);
+    canvas.MoveTo(at.collectorPlateX, state.platetop);
+    canvas.LineTo(at.collectorPlateX, at.plateBottom);
 
     canvas.Pen.Width = 1;
-    canvas.MoveTo(s.emitterx, g.Y0);
-    canvas.LineTo(g.XL, g.Y0);
-    canvas.LineTo(g.XL, g.YW);
-    canvas.LineTo(g.XR, g.YW);
-    canvas.LineTo(g.XR, g.Y0);
-    canvas.LineTo(g.XC, g.Y0);
+    canvas.MoveTo(state.emitterx, at.plateMiddle);
+    canvas.LineTo(at.leftWireX, at.plateMiddle);
+    canvas.LineTo(at.leftWireX, at.bottomWireY);
+    canvas.LineTo(at.rightWireX, at.bottomWireY);
+    canvas.LineTo(at.rightWireX, at.plateMiddle);
+    canvas.LineTo(at.collectorPlateX, at.plateMiddle);
 
-    canvas.Rectangle(g.XD - 20, H - 35, g.XD + 20, H - 5);
-    canvas.MoveTo(truncated(g.XDreal - 25 * std::sin(quarterPi)), truncated(H - 10 - 25 * std::cos(quarterPi)));
-    canvas.LineTo(g.XD, g.YD);
+    canvas.Rectangle(at.dialX - 20, height - 35, at.dialX + 20, height - 5);
+    canvas.MoveTo(truncated(at.dialXExact - 25 * std::sin(quarterPi)),
+                  truncated(height - 10 - 25 * std::cos(quarterPi)));
+    canvas.LineTo(at.dialX, at.dialPivotY);
 
-    const double a = dialAngle(controls.retardsb.value(), controls.retardsb.maximum());
-    canvas.Pen.Color = clRed;
+    const double dial = dialAngle(controls.retardsb.value(), controls.retardsb.maximum());
+    canvas.Pen.Color = colours::red;
     canvas.Pen.Width = 2;
-    canvas.LineTo(truncated(g.XDreal + 18 * std::sin(a)), truncated(H - 10 - 18 * std::cos(a)));
+    canvas.LineTo(truncated(at.dialXExact + 18 * std::sin(dial)), truncated(height - 10 - 18 * std::cos(dial)));
     canvas.Pen.Width = 1;
-    canvas.Pen.Color = clBlack;
+    canvas.Pen.Color = colours::black;
 
-    canvas.TextOut(g.XR + 20, g.B + 25, texts::photocurrent());
-    canvas.Ellipse(g.XR - 15, g.B + 10, g.XR + 15, truncated(s.plateheight * s.scale + s.platetop + 40));
-    canvas.MoveTo(truncated(s.emitterx / 2 + s.collectorx - 15 * std::sin(quarterPi)) + g.S,
-                  truncated(s.plateheight * s.scale + s.platetop + 25 - 15 * std::cos(quarterPi)));
-    canvas.LineTo(g.XR, g.YM);
+    canvas.TextOut(at.rightWireX + 20, at.plateBottom + 25, texts::photocurrent());
+    canvas.Ellipse(at.rightWireX - 15, at.plateBottom + 10, at.rightWireX + 15,
+                   truncated(state.plateheight * state.scale + state.platetop + 40));
+    canvas.MoveTo(truncated(state.emitterx / 2 + state.collectorx - 15 * std::sin(quarterPi)) + at.electronSize,
+                  truncated(state.plateheight * state.scale + state.platetop + 25 - 15 * std::cos(quarterPi)));
+    canvas.LineTo(at.rightWireX, at.meterY);
 
-    const double b = meterAngle(controls.intensitysb.value(), s.currentflowing);
-    canvas.Pen.Color = clRed;
+    const double meter = meterAngle(controls.intensitysb.value(), state.currentflowing);
+    canvas.Pen.Color = colours::red;
     canvas.Pen.Width = 2;
-    canvas.LineTo(truncated(s.emitterx / 2 + s.collectorx + 11 * std::sin(b)) + g.S, truncated(g.YM - 11 * std::cos(b)));
+    canvas.LineTo(truncated(state.emitterx / 2 + state.collectorx + 11 * std::sin(meter)) + at.electronSize,
+                  truncated(at.meterY - 11 * std::cos(meter)));
     canvas.Pen.Width = 1;
 
-    canvas.TextOut(g.XD - 20, H - 60, texts::voltageReading(retardingVoltage(controls.retardsb.value())));
+    canvas.TextOut(at.dialX - 20, height - 60, texts::voltageReading(retardingVoltage(controls.retardsb.value())));
 
     state_.colourindex = colourIndexAt(controls.coloursb.value());
     state_.colourcanvas = &canvas;
     if (controls.photons.isEnabled()) {
         controls.colourbt.invoke();
         canvas.CopyMode = RasterOp::SRCAND;
-        const TRect whole{0, 0, W, H};
+        const TRect whole{0, 0, width, height};
         canvas.CopyRect(whole, pictures_.colourim, whole);
     }
 }

@@ -6,6 +6,7 @@
 
 int electronX(int position, double ke, int age, double scale, int emitterx)
 {
-    const double t = age;
-    return static_cast<int>(std::trunc((retardingCoefficient(position) * t * t + ke * t) * scale + emitterx));
+    const double ticks = age;
+    return static_cast<int>(
+        std::trunc((retardingCoefficient(position) * ticks * ticks + ke * ticks) * scale + emitterx));
 }

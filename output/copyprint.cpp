@@ -19,8 +19,8 @@ void CopyAndPrint::writePhotonProperties()
 {
     const Controls& controls = controls_;
     Canvas& canvas = pictures_.tube;
-    canvas.Brush.Color = clWhite;
-    canvas.Font.Color = clBlack;
+    canvas.Brush.Color = colours::white;
+    canvas.Font.Color = colours::black;
     canvas.Font.Name = QStringLiteral("arial");
     canvas.Font.Size = 10;
     canvas.Font.Bold = true;

@@ -45,7 +45,8 @@ void Canvas::touchExactly(const QRect& box)
     if (lastClear_) {
         // Many small shapes are cheaper merged than listed.
         if (drawnSinceClear_.size() >= 512)
-            drawnSinceClear_ = {std::accumulate(drawnSinceClear_.begin(), drawnSinceClear_.end(), box, std::bit_or<QRect>())};
+            drawnSinceClear_ = {
+                std::accumulate(drawnSinceClear_.begin(), drawnSinceClear_.end(), box, std::bit_or<QRect>())};
         else
             drawnSinceClear_.push_back(box);
     }
@@ -227,8 +228,8 @@ void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (observer_)
         observer_->text(*this, x, y, text);
-    const TextStamps::Stamp& stamp
-        = textStamps_.stamp({Font.Name, Font.Size, Font.Bold, Font.Color, Brush.Color}, text);
+    const TextStamps::Stamp& stamp = textStamps_.stamp({Font.Name, Font.Size, Font.Bold, Font.Color, Brush.Color},
+                                                       text);
     touchExactly(QRect(x - stamp.margin, y - stamp.margin, stamp.image.width(), stamp.image.height()));
     stampText(bitmap(), stamp, x, y);
 }

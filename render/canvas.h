@@ -45,18 +45,18 @@ class Canvas
 public:
     struct PenState
     {
-        TColor Color = clBlack;
+        Colour Color = colours::black;
         int Width = 1;
     };
     struct BrushState
     {
-        TColor Color = clWhite;
+        Colour Color = colours::white;
     };
     struct FontState
     {
         QString Name = QStringLiteral("MS Sans Serif");
         int Size = 8; // points
-        TColor Color = clBlack;
+        Colour Color = colours::black;
         bool Bold = false;
     };
 
@@ -103,8 +103,8 @@ private:
     // identical clear repaints only those rectangles.
     struct Clear
     {
-        TColor pen;
-        TColor brush;
+        Colour pen;
+        Colour brush;
     };
     std::optional<Clear> lastClear_;
     std::vector<QRect> drawnSinceClear_;

@@ -44,10 +44,7 @@ struct Surface
     i64 width;
     i64 height;
 
-    QRgb* row(i64 y) const
-    {
-        return reinterpret_cast<QRgb*>(bits + y * stride);
-    }
+    QRgb* row(i64 y) const { return reinterpret_cast<QRgb*>(bits + y * stride); }
 };
 
 Surface surfaceOf(QImage& image)
@@ -183,7 +180,7 @@ constexpr i64 kEmpty = i64(1) << 40;
 
 struct Span
 {
-    i64 a = kEmpty; // first column, relative to the box's left edge
+    i64 a = kEmpty;  // first column, relative to the box's left edge
     i64 b = -kEmpty; // last column
 };
 
@@ -460,8 +457,8 @@ void polygon(QImage& image, std::span<const QPoint> points, int penWidth, QRgb p
     }
 }
 
-void copyRect(QImage& dest, int dx1, int dy1, int dx2, int dy2, const QImage& source, int sx1, int sy1,
-              int sx2, int sy2, RasterOp op)
+void copyRect(QImage& dest, int dx1, int dy1, int dx2, int dy2, const QImage& source, int sx1, int sy1, int sx2,
+              int sy2, RasterOp op)
 {
     const i64 dw = i64(dx2) - dx1;
     const i64 dh = i64(dy2) - dy1;

@@ -32,7 +32,7 @@ void polygon(QImage& image, std::span<const QPoint> points, int penWidth, QRgb p
 // Copies source rectangle (sx1, sy1)-(sx2, sy2) of `source` onto the
 // destination rectangle (dx1, dy1)-(dx2, dy2) of `dest`, stretching by
 // nearest pixel when the sizes differ. SRCAND ANDs each channel.
-void copyRect(QImage& dest, int dx1, int dy1, int dx2, int dy2, const QImage& source, int sx1, int sy1,
-              int sx2, int sy2, RasterOp op);
+void copyRect(QImage& dest, int dx1, int dy1, int dx2, int dy2, const QImage& source, int sx1, int sy1, int sx2,
+              int sy2, RasterOp op);
 
 } // namespace raster

@@ -17,8 +17,8 @@ public:
         QString fontName;
         int pointSize;
         bool bold;
-        TColor textColour;
-        TColor background;
+        Colour textColour;
+        Colour background;
         bool operator==(const Style&) const = default;
     };
 

@@ -46,8 +46,8 @@ void UnknownMetals::unknownrbClick()
         state_.workfunctions = knownWorkFunctions;
         for (int metal = 0; metal < 4; ++metal)
             controls.metalused.setItem(metal, texts::knownMetalCaption(metal, state_.workfunctions[metal]));
-        for (MenuItem* item : {&controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowPhoto,
-                               &controls.ShowEnergyev1})
+        for (MenuItem* item :
+             {&controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowPhoto, &controls.ShowEnergyev1})
             item->setEnabled(true);
     }
 }

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <numbers>
 
-double zoomedDirection(int t)
+double zoomedDirection(int emitted)
 {
-    return (t % 6 - 3) * std::numbers::pi / 8 + 4 * (t % 3) * std::numbers::pi / 180;
+    return (emitted % 6 - 3) * std::numbers::pi / 8 + 4 * (emitted % 3) * std::numbers::pi / 180;
 }
 
 namespace {
@@ -34,13 +34,13 @@ const std::array<Direction, 6>& directions()
 
 } // namespace
 
-ZoomedElectron zoomedElectron(int t, int age, double ke, int position, double scale, int emitterx)
+ZoomedElectron zoomedElectron(int emitted, int age, double ke, int position, double scale, int emitterx)
 {
-    const Direction& direction = directions()[t % 6];
-    const double vx = ke * direction.cos;
-    const double vy = ke * direction.sin;
-    const double a = age;
-    const double k = retardingCoefficient(position);
-    return {static_cast<int>(std::trunc(3 * scale * (k * a * a + vx * a) + emitterx)),
-            static_cast<int>(std::trunc(2 * vy * a))};
+    const Direction& direction = directions()[emitted % 6];
+    const double speedX = ke * direction.cos;
+    const double speedY = ke * direction.sin;
+    const double ticks = age;
+    const double coefficient = retardingCoefficient(position);
+    return {static_cast<int>(std::trunc(3 * scale * (coefficient * ticks * ticks + speedX * ticks) + emitterx)),
+            static_cast<int>(std::trunc(2 * speedY * ticks))};
 }

@@ -3,8 +3,9 @@
 // The zoomed view draws the emitting plate close up; its electrons leave in
 // six directions, one per tick, and travel three times as far across.
 
-// The angle in radians at which the electron of emission tick t leaves.
-double zoomedDirection(int t);
+// The angle in radians at which the electron of emission tick `emitted`
+// leaves.
+double zoomedDirection(int emitted);
 
 struct ZoomedElectron
 {
@@ -12,6 +13,6 @@ struct ZoomedElectron
     int dy;
 };
 
-// Where an electron of emission tick t is drawn `age` ticks later, with
+// Where an electron of emission tick `emitted` is drawn `age` ticks later, with
 // kinetic energy `ke` (eV) against the retarding setting `position`.
-ZoomedElectron zoomedElectron(int t, int age, double ke, int position, double scale, int emitterx);
+ZoomedElectron zoomedElectron(int emitted, int age, double ke, int position, double scale, int emitterx);

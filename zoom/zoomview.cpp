@@ -37,16 +37,16 @@ void ZoomedView::zoomtubebtClick()
     const int width = controls.tube.width();
     const int height = controls.tube.height();
     canvas.Pen.Width = 1;
-    canvas.Pen.Color = clWhite;
+    canvas.Pen.Color = colours::white;
     state_.colourindex = colourIndexAt(controls.coloursb.value());
     state_.colourcanvas = &canvas;
-    canvas.Brush.Color = clWhite;
+    canvas.Brush.Color = colours::white;
     canvas.Rectangle(0, 0, width, height);
     controls.colourbt.invoke();
     const std::array<QPoint, 3> beam = {QPoint(width, 0), QPoint(state_.emitterx + 1, 0),
                                         QPoint(state_.emitterx + 1, height)};
     canvas.Polygon(beam);
-    canvas.Pen.Color = clBlack;
+    canvas.Pen.Color = colours::black;
     canvas.Pen.Width = 4;
     canvas.MoveTo(state_.emitterx, 0);
     canvas.LineTo(state_.emitterx, height);
@@ -61,7 +61,7 @@ void ZoomedView::zoomtimerTimer()
     zoomtubebtClick();
     state_.currentflowing = 0;
     Canvas& canvas = pictures_.tube;
-    canvas.Pen.Color = clBlack;
+    canvas.Pen.Color = colours::black;
     canvas.Pen.Width = 1;
     controls.photons.setTag(controls.photons.tag() + 1);
     const int tick = controls.photons.tag();
@@ -74,11 +74,11 @@ void ZoomedView::zoomtimerTimer()
     const bool drawElectrons = controls.ShowPhoto.isChecked() && controls.ShowPhoto.isEnabled();
     const int size = static_cast<int>(std::trunc(3 * state.scale));
     for (int emitted = tick; emitted >= 1 && tick - emitted < 1000 && kineticEnergy > 0; --emitted) {
-        canvas.Brush.Color = clBlack;
+        canvas.Brush.Color = colours::black;
         if (emitted % 6 != 3 && slower)
-            canvas.Brush.Color = clWhite;
-        const ZoomedElectron electron =
-            zoomedElectron(emitted, tick - emitted, kineticEnergy, retarding, state.scale, state.emitterx);
+            canvas.Brush.Color = colours::white;
+        const ZoomedElectron electron = zoomedElectron(emitted, tick - emitted, kineticEnergy, retarding, state.scale,
+                                                       state.emitterx);
         if (state.emitterx <= electron.x && electron.x <= 3 * state.collectorx && drawElectrons) {
             const int lane = state.electronoffsets[emitted % 97];
             canvas.Ellipse(electron.x, electron.dy + static_cast<int>(std::trunc(stretch * state.scale * lane)),

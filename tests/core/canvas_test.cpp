@@ -19,7 +19,7 @@ namespace {
 constexpr int W = 709;
 constexpr int H = 373;
 
-QImage clearedPicture(TColor pen, TColor brush)
+QImage clearedPicture(Colour pen, Colour brush)
 {
     QImage picture(W, H, QImage::Format_RGB32);
     raster::rectangle(picture, 0, 0, W, H, 1, toQRgb(pen), toQRgb(brush));
@@ -76,8 +76,8 @@ TEST(Canvas, RepeatedClearGivesTheSamePixelsAsAFullOne)
     std::mt19937 random(7);
     for (int round = 0; round < 60; ++round) {
         // Mostly the animation's own clear, now and then another.
-        const TColor pen = round % 7 == 3 ? clWhite : clBlack;
-        const TColor brush = round % 11 == 5 ? 0x00FF00 : clWhite;
+        const Colour pen = round % 7 == 3 ? colours::white : colours::black;
+        const Colour brush = round % 11 == 5 ? 0x00FF00 : colours::white;
         for (int i = 0; i < round % 13; ++i)
             drawAtRandom(canvas, beam, random);
         canvas.Pen.Width = 1;
@@ -120,8 +120,8 @@ TEST(Canvas, EveryChangedPixelLiesInWhatTheScreenIsToldToUpdate)
             drawAtRandom(canvas, beam, random);
         if (round % 3 == 0) {
             canvas.Pen.Width = 1;
-            canvas.Pen.Color = clBlack;
-            canvas.Brush.Color = clWhite;
+            canvas.Pen.Color = colours::black;
+            canvas.Brush.Color = colours::white;
             canvas.Rectangle(0, 0, W, H);
         }
         QRegion told;
@@ -129,8 +129,9 @@ TEST(Canvas, EveryChangedPixelLiesInWhatTheScreenIsToldToUpdate)
             told += rect;
         for (int y = 0; y < H; ++y)
             for (int x = 0; x < W; ++x)
-                if (canvas.image().pixel(x, y) != before.pixel(x, y))
+                if (canvas.image().pixel(x, y) != before.pixel(x, y)) {
                     ASSERT_TRUE(told.contains(QPoint(x, y))) << "round " << round << " at " << x << ", " << y;
+                }
     }
 }
 

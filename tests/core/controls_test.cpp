@@ -4,6 +4,7 @@
 
 #include "core/errors.h"
 #include "render/canvas.h"
+#include "support/drawingcounter.h"
 #include "support/testbench.h"
 
 #include <gtest/gtest.h>
@@ -11,26 +12,6 @@
 #include <cstring>
 
 namespace {
-
-// Counts what is drawn. Every redraw of the picture, the apparatus or the
-// zoomed tube, begins by clearing the whole of `tube`.
-class DrawingCounter : public CanvasObserver
-{
-public:
-    int operations = 0;
-    int tubeRedraws = 0;
-
-    void shape(const Canvas& canvas, const char* operation, std::span<const int> xy) override
-    {
-        ++operations;
-        if (canvas.name() == QStringLiteral("tube") && std::strcmp(operation, "Rectangle") == 0 && xy[0] == 0
-            && xy[1] == 0 && xy[2] == 709 && xy[3] == 373)
-            ++tubeRedraws;
-    }
-    void text(const Canvas&, int, int, const QString&) override { ++operations; }
-    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { ++operations; }
-    void reset() { operations = tubeRedraws = 0; }
-};
 
 TEST(Controls, ProgrammaticChangesRunAHandlerOnlyWhenTheValueChanges)
 {

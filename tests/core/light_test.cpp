@@ -2,8 +2,8 @@
 // texts, the mask grey and the retarding-voltage bar's steps.
 
 #include "core/texts.h"
-#include "light/spectrum.h"
 #include "light/retardsteps.h"
+#include "light/spectrum.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,14 @@ TEST(Colour, SixRampsFromBlackThroughRedGreenAndBlueToBlack)
     struct Case
     {
         int index;
-        TColor colour; // 0x00BBGGRR
+        Colour colour; // 0x00BBGGRR
     };
     const Case cases[] = {
-        {0, 0x000000},    {128, 0x000080},  {255, 0x0000FF},  // black to red
-        {256, 0x0000FF},  {384, 0x0080FF},  {511, 0x00FFFF},  // red to yellow
-        {512, 0x00FFFF},  {628, 0x00FF8B},  {767, 0x00FF00},  // yellow to green
+        {0, 0x000000},    {128, 0x000080},  {255, 0x0000FF},                    // black to red
+        {256, 0x0000FF},  {384, 0x0080FF},  {511, 0x00FFFF},                    // red to yellow
+        {512, 0x00FFFF},  {628, 0x00FF8B},  {767, 0x00FF00},                    // yellow to green
         {768, 0x00FF00},  {828, 0x3CFF00},  {879, 0x6FFF00},  {1023, 0xFFFF00}, // green to cyan
-        {1024, 0xFFFF00}, {1279, 0xFF0000},                   // cyan to blue
+        {1024, 0xFFFF00}, {1279, 0xFF0000},                                     // cyan to blue
         {1280, 0xFF0000}, {1317, 0xDA0000}, {1407, 0x800000}, {1535, 0x000000}, // blue to black
     };
     for (const Case& c : cases)
@@ -105,8 +105,7 @@ TEST(Controls, RetardingStepsGrowWithTheVoltage)
         int position;
         int small;
     };
-    const Case cases[] = {{0, 1},    {499, 1},  {500, 2},  {999, 2},  {1000, 3},
-                          {1999, 3}, {2000, 5}, {2999, 5}, {3000, 5}};
+    const Case cases[] = {{0, 1}, {499, 1}, {500, 2}, {999, 2}, {1000, 3}, {1999, 3}, {2000, 5}, {2999, 5}, {3000, 5}};
     for (const Case& c : cases) {
         const RetardSteps steps = retardStepsAt(c.position);
         EXPECT_EQ(steps.small, c.small) << "position " << c.position;

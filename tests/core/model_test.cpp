@@ -34,9 +34,9 @@ TEST(Apparatus, GeometryAtBothScales)
     {
         double scale;
         int collectorx;
-        int S, B, Y0, XC, XL, XR, YW, XD;
-        double XDreal;
-        int YD, YM;
+        int electronSize, plateBottom, plateMiddle, collectorPlateX, leftWireX, rightWireX, bottomWireY, dialX;
+        double dialXExact;
+        int dialPivotY, meterY;
     };
     const Case cases[] = {
         {2.5, 527, 7, 295, 170, 534, 20, 554, 353, 283, 283.5, 363, 320},
@@ -45,17 +45,17 @@ TEST(Apparatus, GeometryAtBothScales)
     for (const Case& c : cases) {
         const ApparatusGeometry g = apparatusGeometry(sizedState(c.scale, c.collectorx), 373);
         SCOPED_TRACE(c.scale);
-        EXPECT_EQ(g.S, c.S);
-        EXPECT_EQ(g.B, c.B);
-        EXPECT_EQ(g.Y0, c.Y0);
-        EXPECT_EQ(g.XC, c.XC);
-        EXPECT_EQ(g.XL, c.XL);
-        EXPECT_EQ(g.XR, c.XR);
-        EXPECT_EQ(g.YW, c.YW);
-        EXPECT_EQ(g.XD, c.XD);
-        EXPECT_DOUBLE_EQ(g.XDreal, c.XDreal);
-        EXPECT_EQ(g.YD, c.YD);
-        EXPECT_EQ(g.YM, c.YM);
+        EXPECT_EQ(g.electronSize, c.electronSize);
+        EXPECT_EQ(g.plateBottom, c.plateBottom);
+        EXPECT_EQ(g.plateMiddle, c.plateMiddle);
+        EXPECT_EQ(g.collectorPlateX, c.collectorPlateX);
+        EXPECT_EQ(g.leftWireX, c.leftWireX);
+        EXPECT_EQ(g.rightWireX, c.rightWireX);
+        EXPECT_EQ(g.bottomWireY, c.bottomWireY);
+        EXPECT_EQ(g.dialX, c.dialX);
+        EXPECT_DOUBLE_EQ(g.dialXExact, c.dialXExact);
+        EXPECT_EQ(g.dialPivotY, c.dialPivotY);
+        EXPECT_EQ(g.meterY, c.meterY);
     }
 }
 
@@ -84,8 +84,7 @@ TEST(Apparatus, NeedleAnglesAndTheReading)
         int position;
         const char* text;
     };
-    const Reading readings[] = {
-        {0, "V = 0.000 V"}, {207, "V = 1.000 V"}, {1000, "V = 2.198 V"}, {3000, "V = 3.807 V"}};
+    const Reading readings[] = {{0, "V = 0.000 V"}, {207, "V = 1.000 V"}, {1000, "V = 2.198 V"}, {3000, "V = 3.807 V"}};
     for (const Reading& r : readings)
         EXPECT_EQ(texts::voltageReading(retardingVoltage(r.position)), QString::fromLatin1(r.text));
     EXPECT_NEAR(retardingVoltage(3000), 3.807, 5e-4);
@@ -101,8 +100,8 @@ TEST(Photoelectrons, PositionPeriodAndCounter)
         int x;
     };
     const Case cases[] = {
-        {0, 0, 40},     {0, 7, 56},      {0, 209, 525},   {0, 210, 528}, // reaches 527 at age 210
-        {100, 252, 526}, {100, 253, 528}, {178, 900, -121}, // turned back: -121.05 truncates to -121
+        {0, 0, 40},      {0, 7, 56},      {0, 209, 525},    {0, 210, 528}, // reaches 527 at age 210
+        {100, 252, 526}, {100, 253, 528}, {178, 900, -121},                // turned back: -121.05 truncates to -121
     };
     for (const Case& c : cases)
         EXPECT_EQ(electronX(c.position, ke, c.age, 2.5, 40), c.x) << "p " << c.position << " age " << c.age;
@@ -143,17 +142,14 @@ public:
         if (canvas.name() == QStringLiteral("tube") && std::strcmp(operation, "Ellipse") == 0)
             ++count;
     }
-    void text(const Canvas&, int, int, const QString&) override {}
-    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override {}
+    void text(const Canvas&, int, int, const QString&) override { }
+    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { }
 };
 
 class Animation : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        lab = std::make_unique<TestBench>(&counter);
-    }
+    void SetUp() override { lab = std::make_unique<TestBench>(&counter); }
 
     // Electrons drawn by one tick; the meter's ellipse is not one of them.
     int tick()

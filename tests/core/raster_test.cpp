@@ -87,11 +87,12 @@ TEST(Raster, RectangleOutlineOnLastPixelAndBrushInside)
 {
     QImage image = blank(6, 5);
     raster::rectangle(image, 1, 1, 5, 4, 1, kPen, kBrush);
-    EXPECT_EQ(picture(image), "......\n"
-                              ".PPPP.\n"
-                              ".PBBP.\n"
-                              ".PPPP.\n"
-                              "......\n");
+    EXPECT_EQ(picture(image),
+              "......\n"
+              ".PPPP.\n"
+              ".PBBP.\n"
+              ".PPPP.\n"
+              "......\n");
 
     QImage thin = blank(3, 3);
     raster::rectangle(thin, 1, 0, 2, 3, 1, kPen, kBrush);
@@ -101,12 +102,13 @@ TEST(Raster, RectangleOutlineOnLastPixelAndBrushInside)
     // Width 2: each edge is centred one pixel left/up of its own line.
     QImage wide = blank(7, 6);
     raster::rectangle(wide, 2, 2, 6, 6, 2, kPen, kBrush);
-    EXPECT_EQ(picture(wide), ".......\n"
-                             ".PPPPP.\n"
-                             ".PPPPP.\n"
-                             ".PPBPP.\n"
-                             ".PPPPP.\n"
-                             ".PPPPP.\n");
+    EXPECT_EQ(picture(wide),
+              ".......\n"
+              ".PPPPP.\n"
+              ".PPPPP.\n"
+              ".PPBPP.\n"
+              ".PPPPP.\n"
+              ".PPPPP.\n");
 }
 
 TEST(Raster, ThinLinesLeaveOutTheirEndPoint)
@@ -144,15 +146,16 @@ TEST(Raster, EllipseIsInscribedInItsBox)
 {
     QImage image = blank(9, 9);
     raster::ellipse(image, 1, 1, 8, 8, 1, kPen, kBrush);
-    EXPECT_EQ(picture(image), ".........\n"
-                              "...PPP...\n"
-                              "..PBBBP..\n"
-                              ".PBBBBBP.\n"
-                              ".PBBBBBP.\n"
-                              ".PBBBBBP.\n"
-                              "..PBBBP..\n"
-                              "...PPP...\n"
-                              ".........\n");
+    EXPECT_EQ(picture(image),
+              ".........\n"
+              "...PPP...\n"
+              "..PBBBP..\n"
+              ".PBBBBBP.\n"
+              ".PBBBBBP.\n"
+              ".PBBBBBP.\n"
+              "..PBBBP..\n"
+              "...PPP...\n"
+              ".........\n");
 
     // Pen innermost: consecutive boxes of one size must not share rows.
     for (int w = 1; w <= 13; ++w) {
@@ -193,15 +196,16 @@ TEST(Raster, PolygonFillsEvenOddAndOutlinesEveryEdge)
     QImage triangle = blank(10, 9);
     const QPoint corners[] = {{0, 8}, {9, 7}, {8, 0}};
     raster::polygon(triangle, corners, 1, kPen, kBrush);
-    EXPECT_EQ(picture(triangle), ".......BP.\n"
-                                 "......BPP.\n"
-                                 ".....BPBP.\n"
-                                 "....BPBBP.\n"
-                                 "...BPBBBBP\n"
-                                 "..BPBBBBBP\n"
-                                 ".BPBBBBBBP\n"
-                                 "BPBB.PPPPP\n"
-                                 "PPPPP.....\n");
+    EXPECT_EQ(picture(triangle),
+              ".......BP.\n"
+              "......BPP.\n"
+              ".....BPBP.\n"
+              "....BPBBP.\n"
+              "...BPBBBBP\n"
+              "..BPBBBBBP\n"
+              ".BPBBBBBBP\n"
+              "BPBB.PPPPP\n"
+              "PPPPP.....\n");
 
     QImage pair = blank(6, 3);
     const QPoint two[] = {{1, 1}, {4, 1}};

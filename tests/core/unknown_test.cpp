@@ -64,10 +64,22 @@ void expectError(const QString& text, const QString& message, QChar separator = 
 TEST(Metal4, WorkedValuesAndNumberForms)
 {
     const std::pair<const char*, double> rows[] = {
-        {"1", 1.06}, {"0", 1.00}, {"7.9", 1.42}, {"19", 2.14}, {"20", 1.00}, {"21", 1.06},
-        {"-3", 0.82}, {"-19.5", -0.14},
-        {"  +12  ", 1.72}, {"1.5e1", 1.90}, {"150E-1", 1.90}, {"-0.99", 1.00}, {"-0", 1.00},
-        {"000000000000000000000000042", 1.12}, {"0e5000", 1.00}, {"1e-5000", 1.00},
+        {"1", 1.06},
+        {"0", 1.00},
+        {"7.9", 1.42},
+        {"19", 2.14},
+        {"20", 1.00},
+        {"21", 1.06},
+        {"-3", 0.82},
+        {"-19.5", -0.14},
+        {"  +12  ", 1.72},
+        {"1.5e1", 1.90},
+        {"150E-1", 1.90},
+        {"-0.99", 1.00},
+        {"-0", 1.00},
+        {"000000000000000000000000042", 1.12},
+        {"0e5000", 1.00},
+        {"1e-5000", 1.00},
         {"0.0000000000000000000000019e25", 2.14},
     };
     for (const auto& [text, expected] : rows)
@@ -85,39 +97,60 @@ TEST(Metal4, DecimalSeparatorOfTheRegionalSettings)
 TEST(Metal4, TextsThatAreNoNumber)
 {
     const QString texts[] = {
-        QString(), QStringLiteral(" "), QStringLiteral("+"), QStringLiteral("-"), QStringLiteral("abc"),
-        QStringLiteral("1e"), QStringLiteral("1e+"), QStringLiteral("e5"), QStringLiteral("1 2"),
-        QStringLiteral("."), QStringLiteral("1..2"), QStringLiteral("--1"), QStringLiteral("+-1"),
-        QStringLiteral("nan"), QStringLiteral("inf"), QStringLiteral("-Infinity"), QStringLiteral("0x10"),
-        QStringLiteral("1\t"), QStringLiteral("\t1"), QStringLiteral("1\n"), QStringLiteral("1e5.5"),
-        QStringLiteral("1_000"), QString::fromUtf8("\xef\xbc\x91"),        // fullwidth one
-        QString::fromUtf8("\xd9\xa3"),                                     // Arabic-Indic three
-        QString::fromUtf8("\xc2\xa0" "1"),                                 // no-break space
-        QString(QChar(0xD800)) + u'1',                                     // lone surrogate
+        QString(),
+        QStringLiteral(" "),
+        QStringLiteral("+"),
+        QStringLiteral("-"),
+        QStringLiteral("abc"),
+        QStringLiteral("1e"),
+        QStringLiteral("1e+"),
+        QStringLiteral("e5"),
+        QStringLiteral("1 2"),
+        QStringLiteral("."),
+        QStringLiteral("1..2"),
+        QStringLiteral("--1"),
+        QStringLiteral("+-1"),
+        QStringLiteral("nan"),
+        QStringLiteral("inf"),
+        QStringLiteral("-Infinity"),
+        QStringLiteral("0x10"),
+        QStringLiteral("1\t"),
+        QStringLiteral("\t1"),
+        QStringLiteral("1\n"),
+        QStringLiteral("1e5.5"),
+        QStringLiteral("1_000"),
+        QString::fromUtf8("\xef\xbc\x91"), // fullwidth one
+        QString::fromUtf8("\xd9\xa3"),     // Arabic-Indic three
+        QString::fromUtf8("\xc2\xa0"
+                          "1"),        // no-break space
+        QString(QChar(0xD800)) + u'1', // lone surrogate
         QStringLiteral("1") + QChar(0),
         QStringLiteral("100%1"),
     };
     for (const QString& text : texts)
         expectError(text, notANumber(text));
     // The report appends the full stop.
-    EXPECT_EQ(errorReportText(notANumber(QStringLiteral("abc"))), QStringLiteral("'abc' is not a valid floating point value."));
+    EXPECT_EQ(errorReportText(notANumber(QStringLiteral("abc"))),
+              QStringLiteral("'abc' is not a valid floating point value."));
     EXPECT_EQ(errorReportText(invalidOperation), QStringLiteral("Invalid floating point operation."));
 }
 
 TEST(Metal4, IntegerPartAtTheLimitsOfSixtyFourAndThirtyTwoBits)
 {
-    for (const char* text : {"1e30", "9223372036854775808", "-9223372036854775809", "9223372036854775808.0",
-                             "1e5000", "-1e19", "99999999999999999999.9", "1e1000000000000000000000000"})
+    for (const char* text : {"1e30", "9223372036854775808", "-9223372036854775809", "9223372036854775808.0", "1e5000",
+                             "-1e19", "99999999999999999999.9", "1e1000000000000000000000000"})
         expectError(QString::fromLatin1(text), invalidOperation);
     const std::pair<const char*, double> fits[] = {
-        {"9223372036854775807", 0.94},      // low 32 bits all ones: -1
+        {"9223372036854775807", 0.94}, // low 32 bits all ones: -1
         {"9223372036854775807.999", 0.94},
         {"92233720368547758.07e2", 0.94},
-        {"-9223372036854775808", 1.00},     // low 32 bits zero
+        {"-9223372036854775808", 1.00}, // low 32 bits zero
         {"-9223372036854775808.9", 1.00},
-        {"4294967296", 1.00}, {"4294967295", 0.94},
-        {"2147483647", 1.42}, {"2147483648", 0.52},  // -2147483648 rem 20 = -8
-        {"9007199254740993", 1.06},         // 2^53 + 1: no rounding through a double
+        {"4294967296", 1.00},
+        {"4294967295", 0.94},
+        {"2147483647", 1.42},
+        {"2147483648", 0.52},       // -2147483648 rem 20 = -8
+        {"9007199254740993", 1.06}, // 2^53 + 1: no rounding through a double
     };
     for (const auto& [text, expected] : fits)
         expectValue(QString::fromLatin1(text), expected);
@@ -156,15 +189,16 @@ std::optional<double> metal4ByDouble(const QRegularExpressionMatch& match)
         significant.remove(0, 1);
     if (significant.size() > 15 || match.captured(5).size() > 5)
         return std::nullopt;
-    const std::string text = (match.captured(1) + (digits.isEmpty() ? QStringLiteral("0") : digits) + u'.'
-                              + fraction + u'e' + (match.captured(5).isEmpty() ? QStringLiteral("0") : match.captured(5)))
+    const std::string text = (match.captured(1) + (digits.isEmpty() ? QStringLiteral("0") : digits) + u'.' + fraction
+                              + u'e' + (match.captured(5).isEmpty() ? QStringLiteral("0") : match.captured(5)))
                                  .toStdString();
     const char* first = text.data() + (text.front() == '+' ? 1 : 0);
     double value = 0;
     const auto [end, error] = std::from_chars(first, text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || !(std::fabs(value) < 1e15))
         return std::nullopt;
-    const auto low32 = static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(value))));
+    const auto low32 = static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(static_cast<std::int64_t>(std::trunc(value))));
     return 1.0 + 0.06 * (low32 % 20);
 }
 
@@ -240,12 +274,30 @@ private:
 
     std::mt19937 random_;
     const std::vector<QString> alphabet_ = {
-        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("+"),
-        QStringLiteral("-"), QStringLiteral("."), QStringLiteral(","), QStringLiteral("e"), QStringLiteral("E"),
-        QStringLiteral(" "), QStringLiteral("\t"), QStringLiteral("x"), QStringLiteral("n"), QStringLiteral("a"),
-        QStringLiteral("%1"), QString(QChar(0)), QString::fromUtf8("\xc3\xa9"), QString::fromUtf8("\xd9\xa3"),
-        QString::fromUtf8("\xef\xbc\x91"), QString::fromUtf8("\xc2\xa0"), QString::fromUtf8("\xe2\x82\xac"),
-        QString::fromUtf8("\xf0\x9f\x98\x80"), QString(QChar(0xDC00)),
+        QStringLiteral("0"),
+        QStringLiteral("1"),
+        QStringLiteral("5"),
+        QStringLiteral("9"),
+        QStringLiteral("+"),
+        QStringLiteral("-"),
+        QStringLiteral("."),
+        QStringLiteral(","),
+        QStringLiteral("e"),
+        QStringLiteral("E"),
+        QStringLiteral(" "),
+        QStringLiteral("\t"),
+        QStringLiteral("x"),
+        QStringLiteral("n"),
+        QStringLiteral("a"),
+        QStringLiteral("%1"),
+        QString(QChar(0)),
+        QString::fromUtf8("\xc3\xa9"),
+        QString::fromUtf8("\xd9\xa3"),
+        QString::fromUtf8("\xef\xbc\x91"),
+        QString::fromUtf8("\xc2\xa0"),
+        QString::fromUtf8("\xe2\x82\xac"),
+        QString::fromUtf8("\xf0\x9f\x98\x80"),
+        QString(QChar(0xDC00)),
     };
 };
 
@@ -302,8 +354,9 @@ TEST(Metal4, FuzzCorpusRegression)
         const QString text = QString::fromUtf8(file.readAll());
         for (const QChar separator : {QChar(u'.'), QChar(u',')}) {
             const auto result = metal4(text, separator);
-            if (const auto* message = std::get_if<QString>(&result))
+            if (const auto* message = std::get_if<QString>(&result)) {
                 EXPECT_TRUE(*message == invalidOperation || *message == notANumber(text)) << qPrintable(name);
+            }
         }
     }
 }

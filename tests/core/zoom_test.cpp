@@ -38,7 +38,8 @@ TEST(ZoomedElectron, WorkedValuesAtOneElectronVolt)
         const ZoomedElectron e = zoomedElectron(row.t, row.n - row.t, 1.0, row.position, startScale, startEmitterX);
         const int top = e.dy + static_cast<int>(std::trunc(laneScale * row.lane));
         const int bottom = e.dy + static_cast<int>(std::trunc(7 + laneScale * row.lane));
-        EXPECT_EQ((std::array<int, 4>{e.x, top, e.x + 7, bottom}), row.ellipse) << "n " << row.n << " p " << row.position;
+        EXPECT_EQ((std::array<int, 4>{e.x, top, e.x + 7, bottom}), row.ellipse)
+            << "n " << row.n << " p " << row.position;
     }
 }
 
@@ -68,17 +69,14 @@ public:
         if (canvas.name() == QStringLiteral("tube") && std::string_view(operation) == "Ellipse")
             ellipses.push_back({c[0], c[1], c[2], c[3]});
     }
-    void text(const Canvas&, int, int, const QString&) override {}
-    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override {}
+    void text(const Canvas&, int, int, const QString&) override { }
+    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { }
 };
 
 class ZoomedView : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        lab = std::make_unique<TestBench>(&recorder);
-    }
+    void SetUp() override { lab = std::make_unique<TestBench>(&recorder); }
 
     void lightOnAndZoomIn()
     {

@@ -15,7 +15,7 @@ QString quoted(const QString& text)
     return u'"' + escaped + u'"';
 }
 
-QString colour(TColor colour)
+QString colour(Colour colour)
 {
     return QStringLiteral("%1").arg(colour & 0xFFFFFF, 6, 16, QChar(u'0')).toUpper();
 }

@@ -10,7 +10,7 @@ class Canvas;
 namespace out {
 
 QString quoted(const QString& text);
-QString colour(TColor colour);
+QString colour(Colour colour);
 QString real(double value);
 QString boolean(bool value);
 QString pen(const Canvas& canvas);

@@ -26,7 +26,6 @@ std::optional<int> number(const QString& word)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
-
 } // namespace
 
 ScenarioRunner::ScenarioRunner() = default;
@@ -333,5 +332,6 @@ void ScenarioRunner::pixel(const QString& image, int x, int y)
     }
     if (!picture.rect().contains(x, y))
         return refuse(QStringLiteral("%1 %2 lies outside %3").arg(x).arg(y).arg(image));
-    out::line(QStringLiteral("pixel %1 %2 %3 = %4").arg(image).arg(x).arg(y).arg(out::colour(fromQRgb(picture.pixel(x, y)))));
+    out::line(
+        QStringLiteral("pixel %1 %2 %3 = %4").arg(image).arg(x).arg(y).arg(out::colour(fromQRgb(picture.pixel(x, y)))));
 }

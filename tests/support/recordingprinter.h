@@ -10,10 +10,10 @@
 class RecordingPrinter : public PrinterPort
 {
 public:
-    std::optional<int> width;  // none: there is no default printer
-    bool echo = false;         // print each call as it happens
-    QStringList calls;         // every call, in order
-    QImage lastImage;          // the picture of the last StretchDIBits
+    std::optional<int> width; // none: there is no default printer
+    bool echo = false;        // print each call as it happens
+    QStringList calls;        // every call, in order
+    QImage lastImage;         // the picture of the last StretchDIBits
     bool documentOpen = false;
 
     int printableWidth() override;

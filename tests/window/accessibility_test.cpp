@@ -1,19 +1,19 @@
 // A screen reader announces every control a user can reach by the caption
 // or label that a sighted user reads.
 
-#include "support/testwindow.h"
 #include "app/imagecontrol.h"
 #include "app/razorez.h"
 #include "support/recordingprinter.h"
+#include "support/testwindow.h"
 
 #include <QAbstractButton>
 #include <QAbstractSlider>
 #include <QAccessible>
 #include <QCheckBox>
-#include <QScrollBar>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <gtest/gtest.h>
 
 namespace {
@@ -37,7 +37,8 @@ TEST(Accessibility, EveryControlAUserCanReachHasAName)
             || qobject_cast<QLineEdit*>(widget) || widget == window.widgets.tube;
         // The hidden action buttons are never shown to anyone; Qt's own parts
         // (the menu bar's overflow button) name themselves.
-        const bool hiddenAction = widget == window.widgets.tubebt || widget == window.widgets.colourbt || widget == window.widgets.zoomtubebt;
+        const bool hiddenAction = widget == window.widgets.tubebt || widget == window.widgets.colourbt
+            || widget == window.widgets.zoomtubebt;
         if (!control || hiddenAction || widget->objectName().startsWith(QStringLiteral("qt_")))
             continue;
         ++controls;

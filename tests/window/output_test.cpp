@@ -2,13 +2,13 @@
 // printer fails, the Qt printer's document handling on real PDF output, and
 // clipboard warnings turned into errors.
 
-#include "support/testwindow.h"
-#include "core/errors.h"
-#include "app/razorez.h"
 #include "app/clipboard.h"
-#include "output/copyprint.h"
 #include "app/qtprinter.h"
+#include "app/razorez.h"
+#include "core/errors.h"
+#include "output/copyprint.h"
 #include "support/recordingprinter.h"
+#include "support/testwindow.h"
 
 #include <QAction>
 #include <QDialog>
@@ -50,8 +50,8 @@ struct Window
 
     explicit Window(PrinterPort& printer)
     {
-        window = startedWindow(
-            testSeams(printer, [this](const QString& caption, const QString& text) { reports << caption + u'|' + text; }));
+        window = startedWindow(testSeams(
+            printer, [this](const QString& caption, const QString& text) { reports << caption + u'|' + text; }));
     }
 };
 
@@ -67,8 +67,8 @@ TEST(Print, FailingPrinterAbortsTheDocumentAndTheErrorIsReported)
     } catch (const AppError& error) {
         EXPECT_EQ(error.message(), QStringLiteral("Printer selected is not valid"));
     }
-    EXPECT_EQ(printer.calls, (QStringList{QStringLiteral("StartDoc \"\""), QStringLiteral("StartPage"),
-                                          QStringLiteral("AbortDoc")}));
+    EXPECT_EQ(printer.calls,
+              (QStringList{QStringLiteral("StartDoc \"\""), QStringLiteral("StartPage"), QStringLiteral("AbortDoc")}));
     EXPECT_FALSE(printer.documentOpen);
 
     // From the menu the same failure reaches the error report.
@@ -172,9 +172,10 @@ TEST(ClipboardErrors, QtWarningDuringTheCallBecomesTheError)
     }
     // The log still gets every message, and the handler is put back.
     qWarning("afterwards");
-    EXPECT_EQ(forwarded, (QStringList{QStringLiteral("chatter"),
-                                      QStringLiteral("QXcbClipboard::setMimeData: Cannot set X11 selection owner"),
-                                      QStringLiteral("afterwards")}));
+    EXPECT_EQ(forwarded,
+              (QStringList{QStringLiteral("chatter"),
+                           QStringLiteral("QXcbClipboard::setMimeData: Cannot set X11 selection owner"),
+                           QStringLiteral("afterwards")}));
     EXPECT_EQ(qInstallMessageHandler(before), &recordMessage);
 }
 

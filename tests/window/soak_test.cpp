@@ -3,9 +3,9 @@
 // window's invariants checked after every step. LUMETRA_SOAK_STEPS sets the
 // length (default 200000), LUMETRA_SOAK_SEED the seed.
 
-#include "render/canvas.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
+#include "render/canvas.h"
 #include "support/recordingprinter.h"
 
 #include <QAction>
@@ -50,14 +50,16 @@ struct EdgeCounter : CanvasObserver
     {
         crossings += std::strcmp(operation, "Ellipse") == 0 && (xy[0] < 0 || xy[1] < 0 || xy[2] > 709 || xy[3] > 373);
     }
-    void text(const Canvas&, int, int, const QString&) override {}
-    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override {}
+    void text(const Canvas&, int, int, const QString&) override { }
+    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { }
 };
 
 class Soak
 {
 public:
-    explicit Soak(std::uint32_t seed) : seed_(seed), random_(seed)
+    explicit Soak(std::uint32_t seed)
+        : seed_(seed)
+        , random_(seed)
     {
         Seams seams;
         seams.screenSize = [] { return QSize(1024, 768); };
@@ -77,10 +79,16 @@ public:
         });
 #endif
     }
-    ~Soak() { current_ = nullptr; }
+    ~Soak()
+    {
+        current_ = nullptr;
+    }
 
     void run(long steps);
-    bool failed() const { return failed_; }
+    bool failed() const
+    {
+        return failed_;
+    }
     std::string coverage() const;
 
     // How much of the window the walk reached.
@@ -101,9 +109,18 @@ private:
     void onError(const QString& caption, const QString& text);
     void check(double metal4Before);
     QString randomText();
-    int pick(int from, int to) { return std::uniform_int_distribution<int>(from, to)(random_); }
-    bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
-    bool usable(QWidget* control) const { return control->isVisibleTo(w_.get()) && control->isEnabled(); }
+    int pick(int from, int to)
+    {
+        return std::uniform_int_distribution<int>(from, to)(random_);
+    }
+    bool chance(double p)
+    {
+        return std::bernoulli_distribution(p)(random_);
+    }
+    bool usable(QWidget* control) const
+    {
+        return control->isVisibleTo(w_.get()) && control->isEnabled();
+    }
     void note(const QString& what)
     {
         log_.push_back(what.toStdString());
@@ -147,7 +164,9 @@ QString Soak::randomText()
 std::vector<Soak::Action> Soak::actions()
 {
     Tphotofrm& w = *w_;
-    const auto bar = [&w, this] { return std::array{w.widgets.retardsb, w.widgets.intensitysb, w.widgets.coloursb}[pick(0, 2)]; };
+    const auto bar = [&w, this] {
+        return std::array{w.widgets.retardsb, w.widgets.intensitysb, w.widgets.coloursb}[pick(0, 2)];
+    };
     // The retarding voltage leans high, so that electrons turn back.
     const auto position = [&w, this](QScrollBar* b) {
         return b == w.widgets.retardsb && chance(0.5) ? pick(2000, 3000) : pick(b->minimum(), b->maximum());
@@ -173,7 +192,8 @@ std::vector<Soak::Action> Soak::actions()
     };
     using Slider = QAbstractSlider;
     return {
-        {"arrow or page click", 10, [=, &w, this] {
+        {"arrow or page click", 10,
+         [=, &w, this] {
              QScrollBar* b = bar();
              const int kind = pick(0, 3);
              if (!usable(b))
@@ -183,7 +203,8 @@ std::vector<Soak::Action> Soak::actions()
                                          Slider::SliderPageStepAdd, Slider::SliderPageStepSub}[kind]);
              return true;
          }},
-        {"thumb drag", 6, [=, this] {
+        {"thumb drag", 6,
+         [=, this] {
              QScrollBar* b = bar();
              const int to = position(b);
              if (!usable(b))
@@ -194,16 +215,20 @@ std::vector<Soak::Action> Soak::actions()
          }},
         {"light switch", 4, [=, &w] { return click(w.widgets.photonbt); }},
         {"zoom button", 5, [=, &w] { return click(w.widgets.Zoombt); }},
-        {"unknown metals", 2, [=, &w, this] {
+        {"unknown metals", 2,
+         [=, &w, this] {
              wfebErrorsAllowed_ = true;
              return click(w.widgets.unknownrb);
          }},
         {"slower photoelectrons", 3, [=, &w] { return click(w.widgets.slowrb); }},
-        {"options item", 4, [=, &w, this] {
-             return trigger(std::array{w.widgets.ShowWavelength1, w.widgets.ShowFrequency1, w.widgets.ShowEnergyev1, w.widgets.ShowPhoto}[pick(0, 3)]);
+        {"options item", 4,
+         [=, &w, this] {
+             return trigger(std::array{w.widgets.ShowWavelength1, w.widgets.ShowFrequency1, w.widgets.ShowEnergyev1,
+                                       w.widgets.ShowPhoto}[pick(0, 3)]);
          }},
         {"copy", 1, [=, &w, this] { return trigger(chance(0.5) ? w.widgets.Copy1 : w.widgets.copy2); }},
-        {"print", 1, [=, &w, this] {
+        {"print", 1,
+         [=, &w, this] {
              const int width = std::array{-1, 0, 1000, 2400, 9583}[pick(0, 4)];
              printer_.width = width < 0 ? std::nullopt : std::optional<int>(width);
              printer_.calls.clear();
@@ -211,13 +236,15 @@ std::vector<Soak::Action> Soak::actions()
              note(QStringLiteral("printer width %1").arg(width));
              return trigger(chance(0.5) ? w.widgets.Print1 : w.widgets.Print2);
          }},
-        {"choose a metal", 4, [&w, this] {
+        {"choose a metal", 4,
+         [&w, this] {
              const int index = pick(0, 3);
              note(QStringLiteral("choose metal %1").arg(index));
              w.widgets.metalused->setItemIndex(index);
              return true;
          }},
-        {"key in the metal-4 box", 8, [&w, this] {
+        {"key in the metal-4 box", 8,
+         [&w, this] {
              const bool erase = chance(0.35);
              const QString text = erase ? QString() : randomText().left(1);
              if (!usable(w.widgets.wfeb))
@@ -229,7 +256,8 @@ std::vector<Soak::Action> Soak::actions()
              QApplication::sendEvent(w.widgets.wfeb, &press);
              return true;
          }},
-        {"focus the metal-4 box", 2, [&w, this] {
+        {"focus the metal-4 box", 2,
+         [&w, this] {
              if (!usable(w.widgets.wfeb))
                  return false;
              note(QStringLiteral("focus wfeb"));
@@ -237,28 +265,34 @@ std::vector<Soak::Action> Soak::actions()
              QApplication::sendEvent(w.widgets.wfeb, &focusIn);
              return true;
          }},
-        {"activation", 1, [&w, this] {
+        {"activation", 1,
+         [&w, this] {
              note(QStringLiteral("activate"));
              w.guarded([&w] { w.FormActivate(); });
              return true;
          }},
         // The program's own changes, with values a user could not give.
-        {"program sets a scroll bar", 3, [=, &w, this] {
+        {"program sets a scroll bar", 3,
+         [=, &w, this] {
              QScrollBar* b = bar();
              const int to = chance(0.2) ? pick(-5000, 5000) : position(b);
              note(QStringLiteral("set %1 %2").arg(b->objectName()).arg(to));
              w.guarded([&w, b, to] { static_cast<ScrollBar*>(w.controls.find(b->objectName()))->setValue(to); });
              return true;
          }},
-        {"program sets a check box", 2, [&w, this] {
+        {"program sets a check box", 2,
+         [&w, this] {
              QCheckBox* box = chance(0.5) ? w.widgets.unknownrb : w.widgets.slowrb;
              const bool checked = chance(0.5);
              note(QStringLiteral("set %1 %2").arg(box->objectName()).arg(checked));
              wfebErrorsAllowed_ = true;
-             w.guarded([&w, box, checked] { static_cast<CheckBox*>(w.controls.find(box->objectName()))->setChecked(checked); });
+             w.guarded([&w, box, checked] {
+                 static_cast<CheckBox*>(w.controls.find(box->objectName()))->setChecked(checked);
+             });
              return true;
          }},
-        {"program sets the metal-4 text", 2, [&w, this] {
+        {"program sets the metal-4 text", 2,
+         [&w, this] {
              const QString text = chance(0.1) ? QStringLiteral("1e%1").arg(pick(15, 400)) : randomText();
              note(QStringLiteral("set wfeb \"%1\"").arg(text));
              wfebErrorsAllowed_ = true;
@@ -267,7 +301,8 @@ std::vector<Soak::Action> Soak::actions()
          }},
         // Timer ticks, one at a time or in runs; long runs while zoomed, so
         // that the zoomed view holds many electrons of great age.
-        {"tick", 20, [this] {
+        {"tick", 20,
+         [this] {
              tick();
              return true;
          }},
@@ -275,7 +310,8 @@ std::vector<Soak::Action> Soak::actions()
         {"zoomed run of ticks", 0.4, [=, &w] { return w.controls.zoomtimer.isEnabled() && runOfTicks(200, 1200); }},
         // The counter is the animation's only state: this stands for a light
         // left on for tens of thousands of ticks.
-        {"long-running light", 1, [&w, this] {
+        {"long-running light", 1,
+         [&w, this] {
              if (!w.controls.photons.isEnabled() && !w.controls.zoomtimer.isEnabled())
                  return false;
              w.controls.photons.setTag(pick(31800, 32000));
@@ -313,7 +349,8 @@ void Soak::tick()
 
 void Soak::onError(const QString& caption, const QString& text)
 {
-    const bool wfebError = text == QStringLiteral("'%1' is not a valid floating point value.").arg(w_->widgets.wfeb->text())
+    const bool wfebError = text
+            == QStringLiteral("'%1' is not a valid floating point value.").arg(w_->widgets.wfeb->text())
         || text == QStringLiteral("Invalid floating point operation.");
     const bool noPrinter = text == QStringLiteral("There is no default printer currently selected.");
     if (caption == QStringLiteral("Lumetra Photoelectric Effect")
@@ -373,8 +410,7 @@ void Soak::run(long steps)
             --pendingTicks_;
             tick();
         } else {
-            while (!table[choose(random_)].run()) {
-            }
+            while (!table[choose(random_)].run()) { }
         }
         check(metal4Before);
     }

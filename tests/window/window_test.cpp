@@ -2,13 +2,14 @@
 // changes, events through Qt's signals, errors escaping a handler, and the
 // focus moving between the program's windows.
 
-#include "support/testwindow.h"
 #include "app/aboutbox.h"
-#include "render/canvas.h"
-#include "core/errors.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
+#include "core/errors.h"
+#include "render/canvas.h"
 #include "support/recordingprinter.h"
+#include "support/drawingcounter.h"
+#include "support/testwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,26 +28,6 @@
 #include <vector>
 
 namespace {
-
-// Counts what is drawn. Every redraw of the picture, the apparatus or the
-// zoomed tube, begins by clearing the whole of `tube`.
-class DrawingCounter : public CanvasObserver
-{
-public:
-    int operations = 0;
-    int tubeRedraws = 0;
-
-    void shape(const Canvas& canvas, const char* operation, std::span<const int> xy) override
-    {
-        ++operations;
-        if (canvas.name() == QStringLiteral("tube") && std::strcmp(operation, "Rectangle") == 0 && xy[0] == 0
-            && xy[1] == 0 && xy[2] == 709 && xy[3] == 373)
-            ++tubeRedraws;
-    }
-    void text(const Canvas&, int, int, const QString&) override { ++operations; }
-    void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { ++operations; }
-    void reset() { operations = tubeRedraws = 0; }
-};
 
 struct Report
 {
@@ -71,8 +52,9 @@ class WindowTest : public testing::Test
 protected:
     WindowTest()
     {
-        Seams seams
-            = testSeams(printer, [this](const QString& caption, const QString& text) { reports.push_back({caption, text}); });
+        Seams seams = testSeams(printer, [this](const QString& caption, const QString& text) {
+            reports.push_back({caption, text});
+        });
         seams.screenSize = [this] {
             ++screenQueries;
             return QSize(1024, 768);
@@ -246,7 +228,8 @@ TEST(Metal4, ErrorsReachTheReportThroughTheWindow)
 {
     RecordingPrinter printer;
     QStringList reports;
-    Seams seams = testSeams(printer, [&](const QString& caption, const QString& text) { reports << caption + u'|' + text; });
+    Seams seams = testSeams(printer,
+                            [&](const QString& caption, const QString& text) { reports << caption + u'|' + text; });
     seams.decimalSeparator = u',';
     const auto window = startedWindow(seams);
 
@@ -255,7 +238,8 @@ TEST(Metal4, ErrorsReachTheReportThroughTheWindow)
     EXPECT_NEAR(window->state.workfunctions[3], 1.42, 1e-12);
     window->guarded([&] { window->controls.wfeb.setText(QStringLiteral("7.9")); });
     EXPECT_NEAR(window->state.workfunctions[3], 1.42, 1e-12);
-    EXPECT_EQ(reports, QStringList{QStringLiteral("Lumetra Photoelectric Effect|'7.9' is not a valid floating point value.")});
+    EXPECT_EQ(reports,
+              QStringList{QStringLiteral("Lumetra Photoelectric Effect|'7.9' is not a valid floating point value.")});
 }
 
 } // namespace
