@@ -7,10 +7,13 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QTimer>
 
 namespace {
@@ -44,6 +47,9 @@ QScrollBar* scrollBar(QWidget* parent, const ScrollBar& control)
     bar->setValue(control.value());
     bar->setSingleStep(control.singleStep());
     bar->setPageStep(control.pageStep());
+    // A value, not a document: Right, Up, Page Up and the wheel turned away
+    // all move it up, as on a slider.
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -60,6 +66,21 @@ QPushButton* button(QWidget* parent, const Button& control)
 }
 
 } // namespace
+
+void dropAccessKey(QAbstractButton* button)
+{
+    button->setShortcut(QKeySequence());
+}
+
+std::vector<QWidget*> Tphotofrm::keyboardOrder() const
+{
+    const WindowWidgets& w = widgets;
+    std::vector<QWidget*> order{w.retardsb, w.intensitysb, w.coloursb, w.unknownrb, w.photonbt};
+    for (QWidget* item : w.metalused->buttons())
+        order.push_back(item);
+    order.insert(order.end(), {w.Zoombt, w.slowrb, w.wfeb, w.BitBtn1, w.tube});
+    return order;
+}
 
 void Tphotofrm::createPanels()
 {
@@ -101,7 +122,14 @@ void Tphotofrm::createPanels()
     QPixmap glyph(QStringLiteral(":/resources/exit.bmp"));
     if (!glyph.isNull()) {
         glyph.setMask(glyph.createMaskFromColor(glyph.toImage().pixelColor(0, glyph.height() - 1)));
-        w.BitBtn1->setIcon(glyph);
+        // On a scaled screen the glyph's pixels are repeated, never smoothed.
+        QIcon icon(glyph);
+        if (const qreal ratio = devicePixelRatioF(); ratio != 1.0) {
+            QPixmap sharp = glyph.scaled(glyph.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            sharp.setDevicePixelRatio(ratio);
+            icon.addPixmap(sharp);
+        }
+        w.BitBtn1->setIcon(icon);
         w.BitBtn1->setIconSize(glyph.size());
     }
     w.BitBtn1->raise();
@@ -132,15 +160,25 @@ void Tphotofrm::createControls()
     w.unknownrb->raise();
     w.wfeb->raise();
 
-    setTabOrder(w.retardsb, w.intensitysb);
-    setTabOrder(w.intensitysb, w.coloursb);
-    setTabOrder(w.coloursb, w.unknownrb);
-    setTabOrder(w.unknownrb, w.photonbt);
-    setTabOrder(w.photonbt, w.metalused);
-    setTabOrder(w.metalused, w.Zoombt);
-    setTabOrder(w.Zoombt, w.slowrb);
-    setTabOrder(w.slowrb, w.wfeb);
-    setTabOrder(w.wfeb, w.BitBtn1);
+    // Scroll bars take no focus unless told; the picture takes it last, so
+    // that its description and pop-up menu can be reached from the keyboard.
+    for (QWidget* focusable : {static_cast<QWidget*>(w.retardsb), static_cast<QWidget*>(w.intensitysb),
+                               static_cast<QWidget*>(w.coloursb), static_cast<QWidget*>(w.tube)})
+        focusable->setFocusPolicy(Qt::StrongFocus);
+    QWidget* previous = nullptr;
+    for (QWidget* next : keyboardOrder()) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    w.retardsb->setFocus();
+
+    // Alt+O belongs to the Options menu; the light button answers to a plain
+    // O while the focus is inside the controls.
+    dropAccessKey(w.photonbt);
+    auto* lightKey
+        = new QShortcut(QKeySequence(Qt::Key_O), w.GroupBox1, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(lightKey, &QShortcut::activated, w.photonbt, &QAbstractButton::click);
 
     // Buttons, check boxes and radio items are announced by their captions;
     // the controls without one by the label a sighted user reads beside them.

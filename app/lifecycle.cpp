@@ -21,8 +21,8 @@ void Tphotofrm::FormResize()
 {
     const QSize screen = seams_.screenSize();
     const QSize outer = frameGeometry().size();
-    move(frameGeometry().x(), (screen.height() - outer.height()) / 2);
-    move((screen.width() - outer.width()) / 2, frameGeometry().y());
+    moveOuter(frameGeometry().x(), (screen.height() - outer.height()) / 2);
+    moveOuter((screen.width() - outer.width()) / 2, frameGeometry().y());
     QWidget* panel = widgets.photopl;
     const QSize client = widgets.clientArea->size();
     panel->move(panel->x(), (client.height() - panel->height()) / 2);
@@ -35,7 +35,7 @@ void Tphotofrm::FormActivate()
 {
     const QSize screen = seams_.screenSize();
     const QSize outer = frameGeometry().size();
-    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    moveOuter((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
     resetControls(controls);
 }
 
@@ -54,7 +54,14 @@ void Tphotofrm::About1Click()
     seams_.runModal(*aboutboxp);
     // Without a window manager nothing hands the focus back after a modal
     // dialog; taking it runs the activation handler.
-    activateWindow();
+    if (seams_.placesWindows)
+        activateWindow();
+}
+
+void Tphotofrm::moveOuter(int left, int top)
+{
+    if (seams_.placesWindows)
+        move(left, top);
 }
 
 // The outer size includes the frame that the window manager adds, known

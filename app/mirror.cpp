@@ -125,6 +125,9 @@ void Tphotofrm::controlChanged(const Control& control, Property property)
             label->adjustSize();
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             button->setText(control.caption());
+            // Setting the text takes the access key back.
+            if (button == widgets.photonbt)
+                dropAccessKey(button);
         } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
             box->setTitle(control.caption());
         } else if (widget == this) {

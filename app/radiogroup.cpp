@@ -34,6 +34,7 @@ RadioGroupBox::RadioGroupBox(const QString& caption, const QStringList& items, i
     for (const QString& item : items) {
         auto* button = new QRadioButton(item, this);
         button->setAutoFillBackground(false);
+        connect(button, &QRadioButton::toggled, this, &RadioGroupBox::followCheckedItemWithTab);
         const int index = static_cast<int>(buttons_.size());
         connect(button, &QRadioButton::toggled, this, [this, index](bool checked) {
             if (checked && onItemChosen)
@@ -42,6 +43,16 @@ RadioGroupBox::RadioGroupBox(const QString& caption, const QStringList& items, i
         buttons_.push_back(button);
     }
     layoutItems();
+    followCheckedItemWithTab();
+}
+
+// Tab reaches the group at its checked item (the first while none is);
+// the arrow keys move between the items.
+void RadioGroupBox::followCheckedItemWithTab()
+{
+    const int checked = std::max(itemIndex(), 0);
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setFocusPolicy(static_cast<int>(i) == checked ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 int RadioGroupBox::itemIndex() const

@@ -31,6 +31,7 @@ public:
     void setItemIndex(int index);
     QStringList items() const;
     void setItem(int index, const QString& caption);
+    const std::vector<QRadioButton*>& buttons() const { return buttons_; }
 
     // Runs when the user chooses an item.
     std::function<void(int index)> onItemChosen;
@@ -40,6 +41,7 @@ protected:
 
 private:
     void layoutItems();
+    void followCheckedItemWithTab();
 
     std::vector<QRadioButton*> buttons_;
     int columns_;

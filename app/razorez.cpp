@@ -5,6 +5,7 @@
 #include "imagecontrol.h"
 #include "radiogroup.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -69,7 +70,8 @@ void Tphotofrm::followUserInput()
                 [this, control](int position) { guarded([control, position] { control->setValue(position); }); });
     }
     w.metalused->onItemChosen = [this](int index) { controls.metalused.setItemIndex(index); };
-    connect(w.wfeb, &QLineEdit::textEdited, this,
+    // Typing, pasting and a screen reader's set-text all change the text.
+    connect(w.wfeb, &QLineEdit::textChanged, this,
             [this](const QString& text) { guarded([this, text] { controls.wfeb.setText(text); }); });
     w.wfeb->installEventFilter(this);
     installEventFilter(this);
@@ -94,8 +96,15 @@ void Tphotofrm::followUserInput()
 
 bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == widgets.wfeb && event->type() == QEvent::FocusIn)
-        guarded([this] { controls.wfeb.enter(); });
+    // The box is entered when the focus moves in from another control; the
+    // focus that comes back with the window, a menu or the error box is no
+    // entry.
+    if (watched == widgets.wfeb && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && reason != Qt::MenuBarFocusReason)
+            guarded([this] { controls.wfeb.enter(); });
+    }
     // The menu's shortcuts come before the edit box's own Ctrl+C.
     if (watched == widgets.wfeb && event->type() == QEvent::ShortcutOverride) {
         const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
@@ -108,6 +117,8 @@ bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
     // handler runs again for the change.
     if (watched == this && (event->type() == QEvent::Show || event->type() == QEvent::Move) && isVisible())
         setOuterSize(800, 600);
+    if (watched == this && event->type() == QEvent::Show && !shown_)
+        firstShown();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -142,6 +153,27 @@ void Tphotofrm::followActivation()
     });
 }
 
+// The first shown state is the activated one, whether or not the window
+// manager hands the new window the focus. A window manager may report the
+// frame only some time after it has mapped the window, without a move:
+// the outer size is made good again for a few seconds.
+void Tphotofrm::firstShown()
+{
+    shown_ = true;
+    if (lastFocusWindow_ != windowHandle()) {
+        lastFocusWindow_ = windowHandle();
+        guarded([this] { FormActivate(); });
+    }
+    auto* frameWatch = new QTimer(this);
+    frameWatch->setInterval(100);
+    connect(frameWatch, &QTimer::timeout, this, [this, frameWatch, checks = 0]() mutable {
+        setOuterSize(800, 600);
+        if (++checks == 30)
+            frameWatch->deleteLater();
+    });
+    frameWatch->start();
+}
+
 void Tphotofrm::reportError(const std::exception& error)
 {
     const auto* appError = dynamic_cast<const AppError*>(&error);
@@ -153,6 +185,12 @@ void Tphotofrm::reportError(const std::exception& error)
 // Properties" box covers is never seen, so it is left out.
 void Tphotofrm::afterEvent()
 {
+    // Only while a screen reader listens: a change of the text is announced.
+    if (QAccessible::isActive() && !closed_) {
+        const QString description = pictureDescription();
+        if (description != widgets.tube->accessibleDescription())
+            widgets.tube->setAccessibleDescription(description);
+    }
     const std::vector<QRect> changed = pictures.tube.takeChanged();
     if (changed.empty())
         return;

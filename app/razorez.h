@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class ImageControl;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -112,6 +114,9 @@ public:
     // The widget, menu action or timer that shows a control.
     QObject* widgetOf(const Control& control) const { return widgetOf_.value(&control); }
 
+    // The picture as a screen reader describes it, from what the window shows.
+    QString pictureDescription() const;
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -131,10 +136,18 @@ private:
     void followActivation();
     void afterEvent();
     void setOuterSize(int width, int height);
+    void moveOuter(int left, int top);
+    void firstShown();
+    std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
 
     Seams seams_;
     QHash<const Control*, QObject*> widgetOf_;
     bool closed_ = false;
+    bool shown_ = false;
     QPointer<QWindow> lastFocusWindow_;
 };
+
+// A button whose access key the menu bar owns keeps the underline in its
+// caption but answers to no Alt key.
+void dropAccessKey(QAbstractButton* button);

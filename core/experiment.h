@@ -53,6 +53,13 @@ inline double retardingCoefficient(int position)
     return position * -0.005 / 800;
 }
 
+// What a photon leaves an electron of the metal in use, in eV; below zero
+// no electron leaves. Raises std::out_of_range for a metal that is none.
+inline double kineticEnergy(const Experiment& state, int metal)
+{
+    return state.photonenergy - state.workfunctions.at(metal);
+}
+
 // The colour mapper's input for a colour scroll-bar position.
 inline int colourIndexAt(int position)
 {

@@ -8,6 +8,16 @@ bool isZoomed(const Controls& controls)
     return controls.Zoombt.tag() != 0;
 }
 
+bool isLightOn(const Controls& controls)
+{
+    return controls.photons.isEnabled() || controls.zoomtimer.isEnabled();
+}
+
+bool showsPhotoelectrons(const Controls& controls)
+{
+    return controls.ShowPhoto.isChecked() && controls.ShowPhoto.isEnabled();
+}
+
 void leaveZoomedView(Controls& controls)
 {
     controls.Zoombt.setCaption(texts::zoomIn());

@@ -21,13 +21,13 @@ void ApparatusAnimation::photonsTimer()
     canvas.Pen.Color = colours::black;
     const int tick = nextTick(controls.photons.tag());
     controls.photons.setTag(tick);
-    const double kineticEnergy = state.photonenergy - state.workfunctions.at(controls.metalused.itemIndex());
+    const double kineticEnergy = ::kineticEnergy(state, controls.metalused.itemIndex());
     if (!(kineticEnergy >= 0))
         controls.photons.setTag(0);
 
     const int retarding = controls.retardsb.value();
     const int period = emissionPeriod(controls.intensitysb.maximum(), controls.intensitysb.value());
-    const bool drawElectrons = controls.ShowPhoto.isChecked() && controls.ShowPhoto.isEnabled();
+    const bool drawElectrons = showsPhotoelectrons(controls);
     const bool unknownMetals = controls.unknownrb.isChecked();
     const int size = static_cast<int>(std::trunc(3 * state.scale));
     int x = state.emitterx + 10;
@@ -54,7 +54,7 @@ void ApparatusAnimation::photonsTimer()
 void ApparatusAnimation::photonbtClick()
 {
     Controls& controls = controls_;
-    if (controls.photons.isEnabled() || controls.zoomtimer.isEnabled()) {
+    if (isLightOn(controls)) {
         controls.photonbt.setCaption(texts::lightOn());
         controls.photons.setEnabled(false);
         controls.zoomtimer.setEnabled(false);

@@ -65,13 +65,13 @@ void ZoomedView::zoomtimerTimer()
     canvas.Pen.Width = 1;
     controls.photons.setTag(controls.photons.tag() + 1);
     const int tick = controls.photons.tag();
-    const double kineticEnergy = state.photonenergy - state.workfunctions.at(controls.metalused.itemIndex());
+    const double kineticEnergy = ::kineticEnergy(state, controls.metalused.itemIndex());
     if (kineticEnergy < 0)
         controls.photons.setTag(0);
 
     const int retarding = controls.retardsb.value();
     const bool slower = controls.slowrb.isChecked();
-    const bool drawElectrons = controls.ShowPhoto.isChecked() && controls.ShowPhoto.isEnabled();
+    const bool drawElectrons = showsPhotoelectrons(controls);
     const int size = static_cast<int>(std::trunc(3 * state.scale));
     for (int emitted = tick; emitted >= 1 && tick - emitted < 1000 && kineticEnergy > 0; --emitted) {
         canvas.Brush.Color = colours::black;

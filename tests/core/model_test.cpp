@@ -232,3 +232,7 @@ TEST_F(Animation, KineticEnergyOfExactlyZeroEmitsNothingButKeepsCounting)
 }
 
 } // namespace
+
+// The picture's description tells only what a sighted user sees: never a
+// work function in unknown-metals mode, never electrons that are not drawn,
+// never a meter that the zoomed view does not show.
