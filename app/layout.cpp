@@ -176,8 +176,8 @@ void Tphotofrm::createControls()
     // Alt+O belongs to the Options menu; the light button answers to a plain
     // O while the focus is inside the controls.
     dropAccessKey(w.photonbt);
-    auto* lightKey
-        = new QShortcut(QKeySequence(Qt::Key_O), w.GroupBox1, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    auto* lightKey = new QShortcut(QKeySequence(Qt::Key_O), w.GroupBox1, nullptr, nullptr,
+                                   Qt::WidgetWithChildrenShortcut);
     connect(lightKey, &QShortcut::activated, w.photonbt, &QAbstractButton::click);
 
     // Buttons, check boxes and radio items are announced by their captions;

@@ -28,7 +28,8 @@ QString pictureDescription(const PictureFacts& facts)
             sentences << QStringLiteral("Slower photoelectrons are drawn hollow.");
     }
     if (facts.lightOn && !facts.zoomed)
-        sentences << (facts.currentFlowing ? QStringLiteral("A photocurrent flows.") : QStringLiteral("No photocurrent flows."));
+        sentences << (facts.currentFlowing ? QStringLiteral("A photocurrent flows.")
+                                           : QStringLiteral("No photocurrent flows."));
     return sentences.join(u' ');
 }
 

@@ -10,8 +10,8 @@ struct PictureFacts
     bool lightOn = false;
     std::optional<int> wavelength; // nm, while the wavelength label shows
     bool zoomed = false;
-    QString metal;                 // the chosen item's caption as read
-    QString retardingVoltage;      // as the dial writes it, "0.000"
+    QString metal;            // the chosen item's caption as read
+    QString retardingVoltage; // as the dial writes it, "0.000"
     bool electronsShown = false;
     bool electronsLeave = false;
     bool slowerMarked = false;

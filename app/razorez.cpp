@@ -101,8 +101,7 @@ bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
     // entry.
     if (watched == widgets.wfeb && event->type() == QEvent::FocusIn) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
-            && reason != Qt::MenuBarFocusReason)
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason && reason != Qt::MenuBarFocusReason)
             guarded([this] { controls.wfeb.enter(); });
     }
     // The menu's shortcuts come before the edit box's own Ctrl+C.

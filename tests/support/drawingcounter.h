@@ -23,4 +23,3 @@ public:
     void copy(const Canvas&, const TRect&, const Canvas&, const TRect&) override { ++operations; }
     void reset() { operations = tubeRedraws = 0; }
 };
-

@@ -63,7 +63,8 @@ TEST(PictureDescription, SaysWhatThePictureShows)
     PictureFacts off;
     off.metal = QStringLiteral("1 (1.50 eV)");
     off.retardingVoltage = QStringLiteral("0.000");
-    EXPECT_EQ(pictureDescription(off), QStringLiteral("The light is off. Metal 1 (1.50 eV). Retarding voltage 0.000 V."));
+    EXPECT_EQ(pictureDescription(off),
+              QStringLiteral("The light is off. Metal 1 (1.50 eV). Retarding voltage 0.000 V."));
 
     PictureFacts on = off;
     on.lightOn = true;
@@ -71,21 +72,24 @@ TEST(PictureDescription, SaysWhatThePictureShows)
     on.electronsShown = true;
     on.electronsLeave = true;
     on.currentFlowing = true;
-    EXPECT_EQ(pictureDescription(on), QStringLiteral("The light is on, wavelength 511 nm. Metal 1 (1.50 eV). Retarding voltage "
-                                                     "0.000 V. Photoelectrons leave the emitting plate. A photocurrent flows."));
+    EXPECT_EQ(pictureDescription(on),
+              QStringLiteral("The light is on, wavelength 511 nm. Metal 1 (1.50 eV). Retarding voltage "
+                             "0.000 V. Photoelectrons leave the emitting plate. A photocurrent flows."));
 
     PictureFacts zoomed = on;
     zoomed.zoomed = true;
     zoomed.slowerMarked = true;
     zoomed.wavelength.reset();
-    EXPECT_EQ(pictureDescription(zoomed), QStringLiteral("The light is on. Zoomed in on the emitting plate. Metal 1 (1.50 eV). "
-                                                         "Retarding voltage 0.000 V. Photoelectrons leave the emitting "
-                                                         "plate. Slower photoelectrons are drawn hollow."));
+    EXPECT_EQ(pictureDescription(zoomed),
+              QStringLiteral("The light is on. Zoomed in on the emitting plate. Metal 1 (1.50 eV). "
+                             "Retarding voltage 0.000 V. Photoelectrons leave the emitting "
+                             "plate. Slower photoelectrons are drawn hollow."));
 
     PictureFacts unknown = on;
     unknown.metal = QStringLiteral("4");
     unknown.electronsShown = false;
     unknown.currentFlowing = false;
-    EXPECT_EQ(pictureDescription(unknown), QStringLiteral("The light is on, wavelength 511 nm. Metal 4. Retarding voltage 0.000 V. "
-                                                          "No photocurrent flows."));
+    EXPECT_EQ(pictureDescription(unknown),
+              QStringLiteral("The light is on, wavelength 511 nm. Metal 4. Retarding voltage 0.000 V. "
+                             "No photocurrent flows."));
 }

@@ -7,8 +7,8 @@
 #include "app/razorez.h"
 #include "core/errors.h"
 #include "render/canvas.h"
-#include "support/recordingprinter.h"
 #include "support/drawingcounter.h"
+#include "support/recordingprinter.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
