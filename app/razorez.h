@@ -163,6 +163,9 @@ public:
     // The picture as a screen reader describes it, from what the window shows.
     QString pictureDescription() const;
 
+    // The window with its frame, as the screen shows it.
+    QRect outerGeometry() const;
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -183,6 +186,7 @@ private:
     void afterEvent();
     void setOuterSize(int width, int height);
     void moveOuter(int left, int top);
+    QMargins frameMargins() const;
     void firstShown();
     std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
