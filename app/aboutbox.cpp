@@ -12,11 +12,13 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     setWindowTitle(QCoreApplication::translate("About", "About"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(QCoreApplication::translate("About", "Lumetra Photoelectric Effect").toHtmlEscaped()), this);
+    const QString name = QCoreApplication::translate("About", "Lumetra Photoelectric Effect");
+    auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()), this);
     layout->addWidget(title);
     layout->addWidget(new QLabel(QCoreApplication::translate("About", "Version 1.0"), this));
     layout->addWidget(new QLabel(QCoreApplication::translate("About", "Lumetra Developers"), this));
-    layout->addWidget(new QLabel(QCoreApplication::translate("About", "A teaching simulation of the photoelectric effect."), this));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("About", "A teaching simulation of the photoelectric effect."), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

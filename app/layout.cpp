@@ -84,7 +84,8 @@ void Tphotofrm::createPanels()
     panelText.setColor(QPalette::WindowText, Qt::black);
     photopl->setPalette(panelText);
 
-    GroupBox1 = place(new FrameGroupBox(QCoreApplication::translate("Window", "Controls"), photopl), "GroupBox1", 8, 412, 785, 137);
+    GroupBox1 = place(new FrameGroupBox(QCoreApplication::translate("Window", "Controls"), photopl), "GroupBox1", 8,
+                      412, 785, 137);
     fillWith(GroupBox1, khaki);
     Panel1 = place(new BevelPanel(photopl, navy, 5, 4, 5), "Panel1", 32, 8, 737, 401);
     zoomtubebt = hiddenAction(photopl, "zoomtubebt", 328);
@@ -96,7 +97,8 @@ void Tphotofrm::createPanels()
     tube = place(new ImageControl(QStringLiteral("tube"), Panel1), "tube", 14, 14, 709, 373);
 
     variablepl = place(new BevelPanel(Panel1, clWhite, 0, 0, 0), "variablepl", 576, 160, 137, 81);
-    GroupBox2 = place(new FrameGroupBox(QCoreApplication::translate("Window", "Photon Properties"), variablepl), "GroupBox2", 0, 0, 137, 81);
+    GroupBox2 = place(new FrameGroupBox(QCoreApplication::translate("Window", "Photon Properties"), variablepl),
+                      "GroupBox2", 0, 0, 137, 81);
     wlb = label(GroupBox2, "wlb", 10, 16, QStringLiteral("wlb"));
     flb = label(GroupBox2, "flb", 10, 36, QStringLiteral("flb"));
     elb = label(GroupBox2, "elb", 10, 56, QStringLiteral("elb"));
@@ -119,12 +121,15 @@ void Tphotofrm::createControls()
     retardsb = scrollBar(GroupBox1, "retardsb", 24, 48, 0, 3000, 0, 1, 20);
     intensitysb = scrollBar(GroupBox1, "intensitysb", 24, 104, 1, 10, 5, 1, 1);
     coloursb = scrollBar(GroupBox1, "coloursb", 186, 104, 0, 1279, 0, 1, 32);
-    photonbt = place(new TagButton(QCoreApplication::translate("Window", "Light &On"), GroupBox1), "photonbt", 202, 28, 89, 33);
-    Zoombt = place(new TagButton(QCoreApplication::translate("Window", "&Zoom In"), GroupBox1), "Zoombt", 360, 28, 89, 33);
+    photonbt = place(new TagButton(QCoreApplication::translate("Window", "Light &On"), GroupBox1), "photonbt", 202,
+                     28, 89, 33);
+    Zoombt = place(new TagButton(QCoreApplication::translate("Window", "&Zoom In"), GroupBox1), "Zoombt", 360, 28,
+                   89, 33);
     Zoombt->setEnabled(false);
     // A few pixels wider than the classic layout, so that the caption is not
     // cut short by this platform's wider check mark; nothing lies beside it.
-    slowrb = place(new QCheckBox(QCoreApplication::translate("Window", "Slower Photoelectrons"), GroupBox1), "slowrb", 336, 76, 161, 17);
+    slowrb = place(new QCheckBox(QCoreApplication::translate("Window", "Slower Photoelectrons"), GroupBox1),
+                   "slowrb", 336, 76, 161, 17);
     slowrb->setEnabled(false);
     metalused = place(new RadioGroup(QCoreApplication::translate("Window", "Metal"),
                                      {QCoreApplication::translate("Window", "&1 (1.50 eV)"),
@@ -134,7 +139,8 @@ void Tphotofrm::createControls()
                                      2, GroupBox1),
                       "metalused", 512, 32, 193, 89);
     metalused->setItemIndex(0);
-    unknownrb = place(new QCheckBox(QCoreApplication::translate("Window", " &Unknown Metals"), GroupBox1), "unknownrb", 568, 32, 129, 17);
+    unknownrb = place(new QCheckBox(QCoreApplication::translate("Window", " &Unknown Metals"), GroupBox1),
+                      "unknownrb", 568, 32, 129, 17);
     wfeb = place(new QLineEdit(QStringLiteral("1"), GroupBox1), "wfeb", 641, 89, 49, 24);
     wfeb->hide();
     // The check boxes and the radio group are opaque in the group's colour:

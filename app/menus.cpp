@@ -51,7 +51,8 @@ void Tphotofrm::createMenus()
     Exit1 = item(Edit1, "Exit1", QCoreApplication::translate("Window", "E&xit"));
 
     Options1 = topLevelItem(MainMenu1, "Options1", QCoreApplication::translate("Window", "&Options"));
-    ShowWavelength1 = checkedItem(Options1, "ShowWavelength1", QCoreApplication::translate("Window", "Show &Wavelength"));
+    ShowWavelength1
+        = checkedItem(Options1, "ShowWavelength1", QCoreApplication::translate("Window", "Show &Wavelength"));
     ShowFrequency1 = checkedItem(Options1, "ShowFrequency1", QCoreApplication::translate("Window", "Show &Frequency"));
     ShowEnergyev1 = checkedItem(Options1, "ShowEnergyev1", QCoreApplication::translate("Window", "Show &Energy(eV)"));
     ShowPhoto = checkedItem(Options1, "ShowPhoto", QCoreApplication::translate("Window", "Show &Photoelectrons"));

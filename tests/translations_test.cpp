@@ -204,8 +204,8 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow,
-                         testing::Values(Language{"en_US", ""}, Language{"de_DE", "de"}, Language{"fr_FR", "fr"},
-                                         Language{"es_ES", "es"}, Language{"it_IT", ""}),
+                         testing::Values(Language{"en_US", ""}, Language{"de_DE", "de"}, Language{"de_AT", "de"},
+                                         Language{"fr_FR", "fr"}, Language{"es_ES", "es"}, Language{"it_IT", ""}),
                          [](const testing::TestParamInfo<Language>& info) {
                              return std::string(info.param.locale);
                          });

@@ -17,7 +17,9 @@
 
 QString Tphotofrm::knownCaption(int metal) const
 {
-    return QCoreApplication::translate("Window", "&%1 (%2 eV)").arg(metal + 1).arg(formatFixed(state.workfunctions[metal], 4, 2));
+    return QCoreApplication::translate("Window", "&%1 (%2 eV)")
+        .arg(metal + 1)
+        .arg(formatFixed(state.workfunctions[metal], 4, 2));
 }
 
 void Tphotofrm::unknownrbClick()
