@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class ImageControl;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -17,6 +19,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
+class QShortcut;
 class RadioGroup;
 class Taboutboxp;
 class TagButton;
@@ -71,6 +74,7 @@ public:
     RadioGroup* metalused;
     QCheckBox* unknownrb;
     QLineEdit* wfeb;
+    QShortcut* lightKey; // the light button's key: its caption's underlined letter alone
 
     // Timers.
     TagTimer* photons;
@@ -158,6 +162,9 @@ public:
     }
     void reportError(const std::exception& error);
 
+    // The picture as a screen reader describes it, from what the window shows.
+    QString pictureDescription() const;
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -177,6 +184,9 @@ private:
     void followActivation();
     void afterEvent();
     void setOuterSize(int width, int height);
+    void moveOuter(int left, int top);
+    void firstShown();
+    std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
     void paintBeamQuadrilateral(ImageControl* image);
     void rebuildBeam();
@@ -187,5 +197,12 @@ private:
     QHash<QObject*, Handler> changeHandlers_;
     QHash<QObject*, Handler> clickHandlers_;
     bool closed_ = false;
+    bool shown_ = false;
     QPointer<QWindow> lastFocusWindow_;
 };
+
+// Buttons whose access key the menu bar owns keep the underline in their
+// caption but answer to no Alt key; `plainKey`, where given, answers to the
+// underlined letter alone, whichever the caption's language underlines.
+void dropAccessKey(QAbstractButton* button);
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey = nullptr);

@@ -54,12 +54,12 @@ void Tphotofrm::photonsTimer()
 void Tphotofrm::photonbtClick()
 {
     if (photons->Enabled() || zoomtimer->Enabled()) {
-        photonbt->setText(QCoreApplication::translate("Window", "Light &On"));
+        setCaptionWithoutAccessKey(photonbt, QCoreApplication::translate("Window", "Light &On"), lightKey);
         photons->setEnabled(false);
         zoomtimer->setEnabled(false);
     } else {
         photons->setEnabled(true);
-        photonbt->setText(QCoreApplication::translate("Window", "Light &Off"));
+        setCaptionWithoutAccessKey(photonbt, QCoreApplication::translate("Window", "Light &Off"), lightKey);
     }
     photons->Tag = 0;
     state.currentflowing = 0;

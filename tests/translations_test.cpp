@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTranslator>
@@ -190,6 +191,13 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
     }
 
     expectEverythingFits(*window);
+
+    // The light button answers to the letter its caption underlines, alone.
+    for (int press = 0; press < 2; ++press) {
+        EXPECT_EQ(window->lightKey->key(), QKeySequence(QKeySequence::mnemonic(window->photonbt->text())[0].key()))
+            << window->photonbt->text().toStdString();
+        window->photonbtClick();
+    }
 
     expectUniqueAccessKeys(QStringLiteral("menu bar"), captionsOf(window->MainMenu1->actions()));
     for (QMenu* menu : {window->Edit1, window->Options1, window->Help1, window->PopupMenu1})
