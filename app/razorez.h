@@ -19,6 +19,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
+class QShortcut;
 class RadioGroup;
 class Taboutboxp;
 class TagButton;
@@ -73,6 +74,7 @@ public:
     RadioGroup* metalused;
     QCheckBox* unknownrb;
     QLineEdit* wfeb;
+    QShortcut* lightKey; // the light button's key: its caption's underlined letter alone
 
     // Timers.
     TagTimer* photons;
@@ -204,6 +206,7 @@ private:
 };
 
 // Buttons whose access key the menu bar owns keep the underline in their
-// caption but answer to no Alt key.
+// caption but answer to no Alt key; `plainKey`, where given, answers to the
+// underlined letter alone, whichever the caption's language underlines.
 void dropAccessKey(QAbstractButton* button);
-void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption);
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey = nullptr);
