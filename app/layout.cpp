@@ -6,6 +6,7 @@
 #include "razorez.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -70,6 +71,16 @@ QPushButton* button(QWidget* parent, const Button& control)
 void dropAccessKey(QAbstractButton* button)
 {
     button->setShortcut(QKeySequence());
+}
+
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey)
+{
+    button->setText(caption);
+    dropAccessKey(button);
+    if (plainKey) {
+        const QKeySequence withAlt = QKeySequence::mnemonic(caption);
+        plainKey->setKey(withAlt.isEmpty() ? QKeySequence() : QKeySequence(withAlt[0].key()));
+    }
 }
 
 std::vector<QWidget*> Tphotofrm::keyboardOrder() const
@@ -174,20 +185,20 @@ void Tphotofrm::createControls()
     w.retardsb->setFocus();
 
     // Alt+O belongs to the Options menu; the light button answers to a plain
-    // O while the focus is inside the controls.
-    dropAccessKey(w.photonbt);
-    auto* lightKey = new QShortcut(QKeySequence(Qt::Key_O), w.GroupBox1, nullptr, nullptr,
-                                   Qt::WidgetWithChildrenShortcut);
-    connect(lightKey, &QShortcut::activated, w.photonbt, &QAbstractButton::click);
+    // O (the letter its caption underlines) while the focus is inside the
+    // controls.
+    w.lightKey = new QShortcut(QKeySequence(), w.GroupBox1, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    setCaptionWithoutAccessKey(w.photonbt, w.photonbt->text(), w.lightKey);
+    connect(w.lightKey, &QShortcut::activated, w.photonbt, &QAbstractButton::click);
 
     // Buttons, check boxes and radio items are announced by their captions;
     // the controls without one by the label a sighted user reads beside them.
     w.retardsb->setAccessibleName(w.voltlb->text());
     w.intensitysb->setAccessibleName(w.intlb->text());
     w.coloursb->setAccessibleName(w.wavelb->text());
-    w.wfeb->setAccessibleName(QStringLiteral("Metal 4 number"));
-    w.BitBtn1->setAccessibleName(QStringLiteral("Exit"));
-    w.tube->setAccessibleName(QStringLiteral("Picture of the apparatus"));
+    w.wfeb->setAccessibleName(QCoreApplication::translate("Window", "Metal 4 number"));
+    w.BitBtn1->setAccessibleName(QCoreApplication::translate("Window", "Exit"));
+    w.tube->setAccessibleName(QCoreApplication::translate("Window", "Picture of the apparatus"));
 
     for (const Timer* control : {&controls.photons, &controls.zoomtimer}) {
         auto* timer = new QTimer(this);

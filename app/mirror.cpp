@@ -123,11 +123,10 @@ void Tphotofrm::controlChanged(const Control& control, Property property)
         if (auto* label = qobject_cast<QLabel*>(widget)) {
             label->setText(control.caption());
             label->adjustSize();
+        } else if (widget == widgets.photonbt) {
+            setCaptionWithoutAccessKey(widgets.photonbt, control.caption(), widgets.lightKey);
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             button->setText(control.caption());
-            // Setting the text takes the access key back.
-            if (button == widgets.photonbt)
-                dropAccessKey(button);
         } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
             box->setTitle(control.caption());
         } else if (widget == this) {

@@ -20,6 +20,7 @@ class QMenu;
 class QMenuBar;
 class QPushButton;
 class QScrollBar;
+class QShortcut;
 class QTimer;
 class QWindow;
 class RadioGroupBox;
@@ -60,6 +61,7 @@ struct WindowWidgets
     QLineEdit* wfeb;
     QTimer* photons;
     QTimer* zoomtimer;
+    QShortcut* lightKey; // the light button's key: its caption's underlined letter alone
     QMenu* Edit1;
     QAction* Copy1;
     QAction* Print1;
@@ -117,6 +119,9 @@ public:
     // The picture as a screen reader describes it, from what the window shows.
     QString pictureDescription() const;
 
+    // The window with its frame, as the screen shows it.
+    QRect outerGeometry() const;
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -137,6 +142,7 @@ private:
     void afterEvent();
     void setOuterSize(int width, int height);
     void moveOuter(int left, int top);
+    QMargins frameMargins() const;
     void firstShown();
     std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
@@ -149,5 +155,7 @@ private:
 };
 
 // A button whose access key the menu bar owns keeps the underline in its
-// caption but answers to no Alt key.
+// caption but answers to no Alt key; `plainKey`, where given, answers to the
+// underlined letter alone, whichever the caption's language underlines.
 void dropAccessKey(QAbstractButton* button);
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey = nullptr);

@@ -2,196 +2,198 @@
 
 #include "formatting.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace texts {
 
 QString applicationTitle()
 {
-    return QStringLiteral("Lumetra Photoelectric Effect");
+    return QCoreApplication::translate("Window", "Lumetra Photoelectric Effect");
 }
 
 QString controlsGroup()
 {
-    return QStringLiteral("Controls");
+    return QCoreApplication::translate("Window", "Controls");
 }
 
 QString photonProperties()
 {
-    return QStringLiteral("Photon Properties");
+    return QCoreApplication::translate("Window", "Photon Properties");
 }
 
 QString retardingVoltage()
 {
-    return QStringLiteral("Retarding Voltage");
+    return QCoreApplication::translate("Window", "Retarding Voltage");
 }
 
 QString intensity()
 {
-    return QStringLiteral("Intensity");
+    return QCoreApplication::translate("Window", "Intensity");
 }
 
 QString photonEnergy()
 {
-    return QStringLiteral("Photon Energy");
+    return QCoreApplication::translate("Window", "Photon Energy");
 }
 
 QString lightOn()
 {
-    return QStringLiteral("Light &On");
+    return QCoreApplication::translate("Window", "Light &On");
 }
 
 QString lightOff()
 {
-    return QStringLiteral("Light &Off");
+    return QCoreApplication::translate("Window", "Light &Off");
 }
 
 QString zoomIn()
 {
-    return QStringLiteral("&Zoom In");
+    return QCoreApplication::translate("Window", "&Zoom In");
 }
 
 QString zoomOut()
 {
-    return QStringLiteral("&Zoom Out");
+    return QCoreApplication::translate("Window", "&Zoom Out");
 }
 
 QString slowerPhotoelectrons()
 {
-    return QStringLiteral("Slower Photoelectrons");
+    return QCoreApplication::translate("Window", "Slower Photoelectrons");
 }
 
 QString metal()
 {
-    return QStringLiteral("Metal");
+    return QCoreApplication::translate("Window", "Metal");
 }
 
 // The third caption ends with a blank until unknown-metals mode first
 // rewrites the captions.
 QStringList knownMetalCaptions()
 {
-    return {QStringLiteral("&1 (1.50 eV)"), QStringLiteral("&2 (1.75 eV)"), QStringLiteral("&3 (2.10 eV) "),
-            QStringLiteral("&4 (2.60 eV)")};
+    return {
+        QCoreApplication::translate("Window", "&1 (1.50 eV)"), QCoreApplication::translate("Window", "&2 (1.75 eV)"),
+        QCoreApplication::translate("Window", "&3 (2.10 eV) "), QCoreApplication::translate("Window", "&4 (2.60 eV)")};
 }
 
 QString knownMetalCaption(int metal, double workFunction)
 {
-    return QStringLiteral("&%1 (%2 eV)").arg(metal + 1).arg(formatFixed(workFunction, 4, 2));
+    return QCoreApplication::translate("Window", "&%1 (%2 eV)").arg(metal + 1).arg(formatFixed(workFunction, 4, 2));
 }
 
 QString unknownMetalCaption(int metal)
 {
-    return QStringLiteral("&%1").arg(metal + 1);
+    return QCoreApplication::translate("Window", "&%1").arg(metal + 1);
 }
 
 QString unknownMetals()
 {
-    return QStringLiteral(" &Unknown Metals");
+    return QCoreApplication::translate("Window", " &Unknown Metals");
 }
 
 QString fileMenu()
 {
-    return QStringLiteral("&File");
+    return QCoreApplication::translate("Window", "&File");
 }
 
 QString copy()
 {
-    return QStringLiteral("&Copy");
+    return QCoreApplication::translate("Window", "&Copy");
 }
 
 QString print()
 {
-    return QStringLiteral("&Print");
+    return QCoreApplication::translate("Window", "&Print");
 }
 
 QString exit()
 {
-    return QStringLiteral("E&xit");
+    return QCoreApplication::translate("Window", "E&xit");
 }
 
 QString optionsMenu()
 {
-    return QStringLiteral("&Options");
+    return QCoreApplication::translate("Window", "&Options");
 }
 
 QString showWavelength()
 {
-    return QStringLiteral("Show &Wavelength");
+    return QCoreApplication::translate("Window", "Show &Wavelength");
 }
 
 QString showFrequency()
 {
-    return QStringLiteral("Show &Frequency");
+    return QCoreApplication::translate("Window", "Show &Frequency");
 }
 
 QString showEnergy()
 {
-    return QStringLiteral("Show &Energy(eV)");
+    return QCoreApplication::translate("Window", "Show &Energy(eV)");
 }
 
 QString showPhotoelectrons()
 {
-    return QStringLiteral("Show &Photoelectrons");
+    return QCoreApplication::translate("Window", "Show &Photoelectrons");
 }
 
 QString helpMenu()
 {
-    return QStringLiteral("&Help");
+    return QCoreApplication::translate("Window", "&Help");
 }
 
 QString about()
 {
-    return QStringLiteral("&About");
+    return QCoreApplication::translate("Window", "&About");
 }
 
 QString photocurrent()
 {
-    return QStringLiteral("Photocurrent");
+    return QCoreApplication::translate("Apparatus", "Photocurrent");
 }
 
 QString voltageReading(double volts)
 {
-    return QStringLiteral("V =") + formatFixed(volts, 6, 3) + QStringLiteral(" V");
+    return QCoreApplication::translate("Apparatus", "V =%1 V").arg(formatFixed(volts, 6, 3));
 }
 
 QString wavelengthReading(double wavelength)
 {
-    return QStringLiteral("lambda = %1 nm").arg(static_cast<long long>(std::trunc(wavelength)));
+    return QCoreApplication::translate("Light", "lambda = %1 nm").arg(static_cast<long long>(std::trunc(wavelength)));
 }
 
 QString energyReading(double energy)
 {
-    return QStringLiteral("Energy = ") + formatFixed(energy, 5, 2) + QStringLiteral(" eV");
+    return QCoreApplication::translate("Light", "Energy = %1 eV").arg(formatFixed(energy, 5, 2));
 }
 
 QString frequencyReading(double wavelength)
 {
-    return QStringLiteral("\u0192 = ") + formatFixed(3000 / wavelength, 4, 2) + QStringLiteral("e14 Hz");
+    return QCoreApplication::translate("Light", "\u0192 = %1e14 Hz").arg(formatFixed(3000 / wavelength, 4, 2));
 }
 
 QString notAValidNumber(const QString& text)
 {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return QCoreApplication::translate("UnknownMetals", "'%1' is not a valid floating point value").arg(text);
 }
 
 QString invalidFloatingPointOperation()
 {
-    return QStringLiteral("Invalid floating point operation");
+    return QCoreApplication::translate("UnknownMetals", "Invalid floating point operation");
 }
 
 QString cannotOpenClipboard()
 {
-    return QStringLiteral("Cannot open clipboard");
+    return QCoreApplication::translate("Output", "Cannot open clipboard");
 }
 
 QString noDefaultPrinter()
 {
-    return QStringLiteral("There is no default printer currently selected");
+    return QCoreApplication::translate("Output", "There is no default printer currently selected");
 }
 
 QString printerNotValid()
 {
-    return QStringLiteral("Printer selected is not valid");
+    return QCoreApplication::translate("Output", "Printer selected is not valid");
 }
 
 } // namespace texts
