@@ -1,48 +1,27 @@
-// lumetra-probe: the program itself, started as a user starts it, that
-// switches the light on once it is shown and reports what the animation
-// costs: ticks and repaints per second, CPU, memory and the time from exec
-// to the first painted frame.
+// lumetra-probe: the program itself, started as a user starts it, that sets
+// up one view once it is shown and reports what it then costs: ticks and
+// repaints per second, CPU, memory and the time from exec to the first
+// painted frame.
+// Usage: lumetra-probe [SECONDS] [full|zoomed|off] [SETTLE_MS]
+//   full    light on, full view, intensity 10 (the default)
+//   zoomed  light on, zoomed view, "Slower Photoelectrons" checked
+//   off     the light left off
 
 #include "app/imagecontrol.h"
 #include "app/program.h"
 #include "app/razorez.h"
+#include "probe_report.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
-#include <fstream>
-#include <string>
-#include <sys/resource.h>
+#include <cstring>
 
 namespace {
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
-}
-
-long long realtimeNanoseconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME, &now);
-    return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
-}
-
-long peakResidentKiB()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
-    return -1;
-}
 
 // Counts paint events of a widget and notes the time of the first.
 class PaintCounter : public QObject
@@ -55,7 +34,7 @@ public:
     {
         if (event->type() == QEvent::Paint) {
             if (paints++ == 0)
-                firstPaint = realtimeNanoseconds();
+                firstPaint = probe::realtimeNanoseconds();
         }
         return QObject::eventFilter(watched, event);
     }
@@ -66,29 +45,31 @@ public:
 int main(int argc, char* argv[])
 {
     const int measureSeconds = argc > 1 ? std::atoi(argv[1]) : 10;
+    const char* mode = argc > 2 ? argv[2] : "full";
+    // The window checks its frame for the first three seconds after it is shown.
+    const int settleMs = argc > 3 ? std::atoi(argv[3]) : 3500;
     static PaintCounter painted;
     static int ticks = 0;
-    return runProgram(argc, argv, [measureSeconds](Tphotofrm& window) {
-        window.widgets.tube->installEventFilter(&painted);
-        QObject::connect(window.widgets.photons, &QTimer::timeout, [] { ++ticks; });
-        // Light on once the first frame is up, then a second to settle.
-        QTimer::singleShot(500, [&window, measureSeconds] {
-            window.widgets.photonbt->click();
-            QTimer::singleShot(1000, [measureSeconds] {
-                const double cpuStart = cpuSeconds();
-                const int ticksStart = ticks;
-                const int paintsStart = painted.paints;
-                const long long wallStart = realtimeNanoseconds();
-                QTimer::singleShot(measureSeconds * 1000, [=] {
-                    const double wall = (realtimeNanoseconds() - wallStart) / 1e9;
-                    std::printf("first-paint-realtime-ns %lld\n", painted.firstPaint);
-                    std::printf("ticks-per-second %.2f\n", (ticks - ticksStart) / wall);
-                    std::printf("paints-per-second %.2f\n", (painted.paints - paintsStart) / wall);
-                    std::printf("cpu-percent %.2f\n", 100 * (cpuSeconds() - cpuStart) / wall);
-                    std::printf("peak-resident-kib %ld\n", peakResidentKiB());
-                    std::fflush(stdout);
-                    QCoreApplication::quit();
-                });
+    return runProgram(argc, argv, [measureSeconds, mode, settleMs](Tphotofrm& window) {
+        WindowWidgets& w = window.widgets;
+        w.tube->installEventFilter(&painted);
+        for (QTimer* timer : {w.photons, w.zoomtimer})
+            QObject::connect(timer, &QTimer::timeout, [] { ++ticks; });
+        QTimer::singleShot(500, [&w, mode] {
+            if (std::strcmp(mode, "off") == 0)
+                return;
+            w.intensitysb->setValue(w.intensitysb->maximum());
+            w.photonbt->click();
+            if (std::strcmp(mode, "zoomed") == 0) {
+                w.Zoombt->click();
+                w.slowrb->setChecked(true);
+            }
+        });
+        QTimer::singleShot(500 + settleMs, [measureSeconds] {
+            auto* measured = new probe::Window(ticks, painted.paints);
+            QTimer::singleShot(measureSeconds * 1000, [measured] {
+                measured->report(painted.firstPaint, ticks, painted.paints);
+                QCoreApplication::quit();
             });
         });
     });
