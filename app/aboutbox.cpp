@@ -1,5 +1,7 @@
 #include "aboutbox.h"
 
+#include "lumetra_version.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -13,7 +15,7 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(QStringLiteral("<b>Lumetra Photoelectric Effect</b>"), this);
     layout->addWidget(title);
-    layout->addWidget(new QLabel(QStringLiteral("Version 1.0"), this));
+    layout->addWidget(new QLabel(QStringLiteral("Version " LUMETRA_VERSION), this));
     layout->addWidget(new QLabel(QStringLiteral("Lumetra Developers"), this));
     layout->addWidget(new QLabel(QStringLiteral("A teaching simulation of the photoelectric effect."), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
