@@ -152,7 +152,14 @@ void Tphotofrm::controlChanged(const Control& control, Property property)
             group->setItem(index, items[index]);
         return;
     }
-    case Property::Text:
-        return qobject_cast<QLineEdit*>(widget)->setText(static_cast<const EditBox&>(control).text());
+    case Property::Text: {
+        // What the user typed is there already: setting it again would move
+        // the cursor to the end and forget the undo history.
+        auto* edit = qobject_cast<QLineEdit*>(widget);
+        const QString& text = static_cast<const EditBox&>(control).text();
+        if (edit->text() != text)
+            edit->setText(text);
+        return;
+    }
     }
 }

@@ -114,6 +114,12 @@ TEST_F(WindowTest, AnErrorInAnEventReachesTheErrorReportAndTheProgramGoesOn)
     // The following events are handled as usual.
     press(w.widgets.wfeb, Qt::Key_Backspace);
     EXPECT_EQ(reports.size(), 2u);
+    // A key typed in the middle stays where the user typed it.
+    w.widgets.wfeb->setCursorPosition(0);
+    press(w.widgets.wfeb, Qt::Key_1, QStringLiteral("1"));
+    EXPECT_EQ(w.widgets.wfeb->text(), QStringLiteral("17"));
+    EXPECT_EQ(w.widgets.wfeb->cursorPosition(), 1);
+    EXPECT_NEAR(w.state.workfunctions[3], 2.02, 1e-12);
     w.widgets.coloursb->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(w.widgets.coloursb->value(), 701);
     EXPECT_EQ(drawing.tubeRedraws, 1);
