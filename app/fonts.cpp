@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 
 void registerFonts()
@@ -12,7 +13,11 @@ void registerFonts()
         smallSans = QFontDatabase::applicationFontFamilies(id).front();
     if (smallSans != QStringLiteral("MS Sans Serif"))
         QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), smallSans);
-    QFont::insertSubstitution(QStringLiteral("System"), smallSans);
+    // The bitmap face does not scale: on a scaled screen the window's own
+    // texts take the scalable sans. Pictures keep it, as they are drawn at
+    // their own size and only then scaled.
+    const bool scaled = qGuiApp && qGuiApp->devicePixelRatio() != 1.0;
+    QFont::insertSubstitution(QStringLiteral("System"), scaled ? QStringLiteral("DejaVu Sans") : smallSans);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("arial"), QStringLiteral("Liberation Sans"));
 }

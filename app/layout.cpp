@@ -9,9 +9,12 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace {
 
@@ -44,6 +47,9 @@ QScrollBar* scrollBar(QWidget* parent, const char* name, int left, int top, int 
     bar->setValue(position);
     bar->setSingleStep(smallStep);
     bar->setPageStep(largeStep);
+    // A value, not a document: Right, Up, Page Up and the wheel turned away
+    // all move it up, as on a slider.
+    bar->setInvertedControls(false);
     return bar;
 }
 
@@ -62,6 +68,26 @@ TagButton* hiddenAction(QWidget* parent, const char* name, int left)
 }
 
 } // namespace
+
+void dropAccessKey(QAbstractButton* button)
+{
+    button->setShortcut(QKeySequence());
+}
+
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption)
+{
+    button->setText(caption);
+    dropAccessKey(button);
+}
+
+std::vector<QWidget*> Tphotofrm::keyboardOrder() const
+{
+    std::vector<QWidget*> order{retardsb, intensitysb, coloursb, unknownrb, photonbt};
+    for (QWidget* item : metalused->items())
+        order.push_back(item);
+    order.insert(order.end(), {Zoombt, slowrb, wfeb, BitBtn1, tube});
+    return order;
+}
 
 void Tphotofrm::createPanels()
 {
@@ -104,7 +130,14 @@ void Tphotofrm::createPanels()
     QPixmap glyph(QStringLiteral(":/resources/exit.bmp"));
     if (!glyph.isNull()) {
         glyph.setMask(glyph.createMaskFromColor(glyph.toImage().pixelColor(0, glyph.height() - 1)));
-        BitBtn1->setIcon(glyph);
+        // On a scaled screen the glyph's pixels are repeated, never smoothed.
+        QIcon icon(glyph);
+        if (const qreal ratio = devicePixelRatioF(); ratio != 1.0) {
+            QPixmap sharp = glyph.scaled(glyph.size() * ratio, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            sharp.setDevicePixelRatio(ratio);
+            icon.addPixmap(sharp);
+        }
+        BitBtn1->setIcon(icon);
         BitBtn1->setIconSize(glyph.size());
     }
     BitBtn1->raise();
@@ -142,15 +175,24 @@ void Tphotofrm::createControls()
     unknownrb->raise();
     wfeb->raise();
 
-    setTabOrder(retardsb, intensitysb);
-    setTabOrder(intensitysb, coloursb);
-    setTabOrder(coloursb, unknownrb);
-    setTabOrder(unknownrb, photonbt);
-    setTabOrder(photonbt, metalused);
-    setTabOrder(metalused, Zoombt);
-    setTabOrder(Zoombt, slowrb);
-    setTabOrder(slowrb, wfeb);
-    setTabOrder(wfeb, BitBtn1);
+    // Scroll bars take no focus unless told; the picture takes it last, so
+    // that its description and pop-up menu can be reached from the keyboard.
+    for (QWidget* focusable : {static_cast<QWidget*>(retardsb), static_cast<QWidget*>(intensitysb),
+                               static_cast<QWidget*>(coloursb), static_cast<QWidget*>(tube)})
+        focusable->setFocusPolicy(Qt::StrongFocus);
+    QWidget* previous = nullptr;
+    for (QWidget* next : keyboardOrder()) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    }
+    retardsb->setFocus();
+
+    // Alt+O belongs to the Options menu; the light button answers to a plain
+    // O while the focus is inside the controls.
+    dropAccessKey(photonbt);
+    auto* lightKey = new QShortcut(QKeySequence(Qt::Key_O), GroupBox1, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(lightKey, &QShortcut::activated, photonbt, &QAbstractButton::click);
 
     // Buttons, check boxes and radio items are announced by their captions;
     // the controls without one by the label a sighted user reads beside them.

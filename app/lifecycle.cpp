@@ -33,8 +33,8 @@ void Tphotofrm::FormResize()
 {
     const QSize screen = seams_.screenSize();
     const QSize outer = frameGeometry().size();
-    move(frameGeometry().x(), (screen.height() - outer.height()) / 2);
-    move((screen.width() - outer.width()) / 2, frameGeometry().y());
+    moveOuter(frameGeometry().x(), (screen.height() - outer.height()) / 2);
+    moveOuter((screen.width() - outer.width()) / 2, frameGeometry().y());
     const QSize client = clientArea->size();
     photopl->move(photopl->x(), (client.height() - photopl->height()) / 2);
     photopl->move((client.width() - photopl->width()) / 2, photopl->y());
@@ -47,7 +47,7 @@ void Tphotofrm::FormActivate()
 {
     const QSize screen = seams_.screenSize();
     const QSize outer = frameGeometry().size();
-    move((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
+    moveOuter((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
     setPosition(retardsb, 0);
     setPosition(intensitysb, 5);
     setPosition(coloursb, 700);
@@ -74,7 +74,14 @@ void Tphotofrm::About1Click()
     seams_.runModal(*aboutboxp);
     // Without a window manager nothing hands the focus back after a modal
     // dialog; taking it runs the activation handler.
-    activateWindow();
+    if (seams_.placesWindows)
+        activateWindow();
+}
+
+void Tphotofrm::moveOuter(int left, int top)
+{
+    if (seams_.placesWindows)
+        move(left, top);
 }
 
 // The outer size includes the frame that the window manager adds, known

@@ -23,7 +23,8 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
     photofrm.aboutboxp = &aboutboxp;
 
     photofrm.show();
-    photofrm.activateWindow();
+    if (photofrm.seams().placesWindows)
+        photofrm.activateWindow();
     if (started)
         started(photofrm);
     return application.exec();

@@ -34,9 +34,20 @@ RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int col
     for (const QString& item : items) {
         auto* button = new QRadioButton(item, this);
         button->setAutoFillBackground(false);
+        connect(button, &QRadioButton::toggled, this, &RadioGroup::followCheckedItemWithTab);
         buttons_.push_back(button);
     }
     layoutItems();
+    followCheckedItemWithTab();
+}
+
+// Tab reaches the group at its checked item (the first while none is);
+// the arrow keys move between the items.
+void RadioGroup::followCheckedItemWithTab()
+{
+    const int checked = std::max(ItemIndex(), 0);
+    for (std::size_t i = 0; i < buttons_.size(); ++i)
+        buttons_[i]->setFocusPolicy(static_cast<int>(i) == checked ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 int RadioGroup::ItemIndex() const

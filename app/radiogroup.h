@@ -30,12 +30,14 @@ public:
     void setItemIndex(int index);
     QStringList Items() const;
     void setItem(int index, const QString& caption);
+    const std::vector<QRadioButton*>& items() const { return buttons_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void layoutItems();
+    void followCheckedItemWithTab();
 
     std::vector<QRadioButton*> buttons_;
     int columns_;

@@ -6,6 +6,7 @@
 #include "tagbutton.h"
 #include "tagtimer.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -19,6 +20,7 @@
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QWindow>
 
 Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
@@ -58,8 +60,11 @@ void Tphotofrm::bindHandlers()
     onClick(zoomtubebt, &Tphotofrm::zoomtubebtClick);
     onClick(photonbt, &Tphotofrm::photonbtClick);
     onClick(Zoombt, &Tphotofrm::ZoombtClick);
-    onClick(unknownrb, &Tphotofrm::unknownrbClick);
+    // A check box's handler follows its state, whichever way it changes: a
+    // click, Space, its access key or a screen reader's toggle action.
+    clickHandlers_.insert(unknownrb, &Tphotofrm::unknownrbClick);
     changeHandlers_.insert(unknownrb, &Tphotofrm::unknownrbClick);
+    connect(unknownrb, &QCheckBox::toggled, this, [this] { guarded([this] { unknownrbClick(); }); });
 
     const auto onChange = [this](QScrollBar* bar, Handler handler) {
         changeHandlers_.insert(bar, handler);
@@ -70,7 +75,8 @@ void Tphotofrm::bindHandlers()
     onChange(coloursb, &Tphotofrm::coloursbChange);
 
     changeHandlers_.insert(wfeb, &Tphotofrm::wfebChange);
-    connect(wfeb, &QLineEdit::textEdited, this, [this] { guarded([this] { wfebChange(); }); });
+    // Typing, pasting and a screen reader's set-text all change the text.
+    connect(wfeb, &QLineEdit::textChanged, this, [this] { guarded([this] { wfebChange(); }); });
     wfeb->installEventFilter(this);
     installEventFilter(this);
 
@@ -100,8 +106,15 @@ void Tphotofrm::bindHandlers()
 
 bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == wfeb && event->type() == QEvent::FocusIn)
-        guarded([this] { wfebEnter(); });
+    // The box is entered when the focus moves in from another control; the
+    // focus that comes back with the window, a menu or the error box is no
+    // entry.
+    if (watched == wfeb && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason
+            && reason != Qt::MenuBarFocusReason)
+            guarded([this] { wfebEnter(); });
+    }
     // The menu's shortcuts come before the edit box's own Ctrl+C.
     if (watched == wfeb && event->type() == QEvent::ShortcutOverride) {
         const QKeyCombination key = static_cast<QKeyEvent*>(event)->keyCombination();
@@ -114,6 +127,8 @@ bool Tphotofrm::eventFilter(QObject* watched, QEvent* event)
     // handler runs again for the change.
     if (watched == this && (event->type() == QEvent::Show || event->type() == QEvent::Move) && isVisible())
         setOuterSize(800, 600);
+    if (watched == this && event->type() == QEvent::Show && !shown_)
+        firstShown();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -148,6 +163,27 @@ void Tphotofrm::followActivation()
     });
 }
 
+// The first shown state is the activated one, whether or not the window
+// manager hands the new window the focus. A window manager may report the
+// frame only some time after it has mapped the window, without a move:
+// the outer size is made good again for a few seconds.
+void Tphotofrm::firstShown()
+{
+    shown_ = true;
+    if (lastFocusWindow_ != windowHandle()) {
+        lastFocusWindow_ = windowHandle();
+        guarded([this] { FormActivate(); });
+    }
+    auto* frameWatch = new QTimer(this);
+    frameWatch->setInterval(100);
+    connect(frameWatch, &QTimer::timeout, this, [this, frameWatch, checks = 0]() mutable {
+        setOuterSize(800, 600);
+        if (++checks == 30)
+            frameWatch->deleteLater();
+    });
+    frameWatch->start();
+}
+
 bool Tphotofrm::invokeClick(QObject* control)
 {
     const Handler handler = clickHandlers_.value(control);
@@ -172,7 +208,10 @@ void Tphotofrm::setChecked(QCheckBox* box, bool checked)
 {
     if (box->isChecked() == checked)
         return;
-    box->setChecked(checked);
+    {
+        const QSignalBlocker blocker(box);
+        box->setChecked(checked);
+    }
     if (const Handler handler = changeHandlers_.value(box))
         (this->*handler)();
 }
@@ -181,7 +220,10 @@ void Tphotofrm::setText(QLineEdit* edit, const QString& text)
 {
     if (edit->text() == text)
         return;
-    edit->setText(text);
+    {
+        const QSignalBlocker blocker(edit);
+        edit->setText(text);
+    }
     if (const Handler handler = changeHandlers_.value(edit))
         (this->*handler)();
 }
@@ -197,6 +239,12 @@ void Tphotofrm::reportError(const std::exception& error)
 // Properties" box covers is never seen, so it is left out.
 void Tphotofrm::afterEvent()
 {
+    // Only while a screen reader listens: a change of the text is announced.
+    if (QAccessible::isActive() && !closed_) {
+        const QString description = pictureDescription();
+        if (description != tube->accessibleDescription())
+            tube->setAccessibleDescription(description);
+    }
     const std::vector<QRect> changed = tube->canvas().takeChanged();
     if (changed.empty())
         return;

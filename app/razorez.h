@@ -6,8 +6,10 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <vector>
 
 class ImageControl;
+class QAbstractButton;
 class QAction;
 class QCheckBox;
 class QFrame;
@@ -158,6 +160,9 @@ public:
     }
     void reportError(const std::exception& error);
 
+    // The picture as a screen reader describes it, from what the window shows.
+    QString pictureDescription() const;
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -177,6 +182,9 @@ private:
     void followActivation();
     void afterEvent();
     void setOuterSize(int width, int height);
+    void moveOuter(int left, int top);
+    void firstShown();
+    std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
     void paintBeamQuadrilateral(ImageControl* image);
     void rebuildBeam();
@@ -187,5 +195,11 @@ private:
     QHash<QObject*, Handler> changeHandlers_;
     QHash<QObject*, Handler> clickHandlers_;
     bool closed_ = false;
+    bool shown_ = false;
     QPointer<QWindow> lastFocusWindow_;
 };
+
+// Buttons whose access key the menu bar owns keep the underline in their
+// caption but answer to no Alt key.
+void dropAccessKey(QAbstractButton* button);
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption);

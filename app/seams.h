@@ -19,6 +19,9 @@ struct Seams
     PrinterPort* printer = nullptr; // the default printer's port
     QChar decimalSeparator = u'.';  // of the user's regional settings
     CanvasObserver* drawingObserver = nullptr;
+    // Whether the program may place and activate its own windows: a Wayland
+    // compositor does both itself.
+    bool placesWindows = true;
 };
 
 // The desktop's own screen, message box, modal loop and regional settings,

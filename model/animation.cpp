@@ -53,12 +53,12 @@ void Tphotofrm::photonsTimer()
 void Tphotofrm::photonbtClick()
 {
     if (photons->Enabled() || zoomtimer->Enabled()) {
-        photonbt->setText(QStringLiteral("Light &On"));
+        setCaptionWithoutAccessKey(photonbt, QStringLiteral("Light &On"));
         photons->setEnabled(false);
         zoomtimer->setEnabled(false);
     } else {
         photons->setEnabled(true);
-        photonbt->setText(QStringLiteral("Light &Off"));
+        setCaptionWithoutAccessKey(photonbt, QStringLiteral("Light &Off"));
     }
     photons->Tag = 0;
     state.currentflowing = 0;

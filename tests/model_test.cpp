@@ -6,6 +6,7 @@
 #include "app/radiogroup.h"
 #include "app/razorez.h"
 #include "app/tagtimer.h"
+#include "model/picturedescription.h"
 #include "model/apparatus.h"
 #include "model/experiment.h"
 #include "model/photoelectrons.h"
@@ -244,3 +245,38 @@ TEST_F(Animation, KineticEnergyOfExactlyZeroEmitsNothingButKeepsCounting)
 }
 
 } // namespace
+
+// The picture's description tells only what a sighted user sees: never a
+// work function in unknown-metals mode, never electrons that are not drawn,
+// never a meter that the zoomed view does not show.
+TEST(PictureDescription, SaysWhatThePictureShows)
+{
+    PictureFacts off;
+    off.metal = QStringLiteral("1 (1.50 eV)");
+    off.retardingVoltage = QStringLiteral("0.000");
+    EXPECT_EQ(pictureDescription(off), QStringLiteral("The light is off. Metal 1 (1.50 eV). Retarding voltage 0.000 V."));
+
+    PictureFacts on = off;
+    on.lightOn = true;
+    on.wavelength = 511;
+    on.electronsShown = true;
+    on.electronsLeave = true;
+    on.currentFlowing = true;
+    EXPECT_EQ(pictureDescription(on), QStringLiteral("The light is on, wavelength 511 nm. Metal 1 (1.50 eV). Retarding voltage "
+                                                     "0.000 V. Photoelectrons leave the emitting plate. A photocurrent flows."));
+
+    PictureFacts zoomed = on;
+    zoomed.zoomed = true;
+    zoomed.slowerMarked = true;
+    zoomed.wavelength.reset();
+    EXPECT_EQ(pictureDescription(zoomed), QStringLiteral("The light is on. Zoomed in on the emitting plate. Metal 1 (1.50 eV). "
+                                                         "Retarding voltage 0.000 V. Photoelectrons leave the emitting "
+                                                         "plate. Slower photoelectrons are drawn hollow."));
+
+    PictureFacts unknown = on;
+    unknown.metal = QStringLiteral("4");
+    unknown.electronsShown = false;
+    unknown.currentFlowing = false;
+    EXPECT_EQ(pictureDescription(unknown), QStringLiteral("The light is on, wavelength 511 nm. Metal 4. Retarding voltage 0.000 V. "
+                                                          "No photocurrent flows."));
+}

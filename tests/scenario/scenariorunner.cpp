@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QTest>
 
 namespace {
 
@@ -207,18 +208,20 @@ void ScenarioRunner::step(const QString& name, const QString& amount)
     auto* bar = qobject_cast<QScrollBar*>(control(name));
     if (!bar)
         return refused_ ? void() : refuse(QStringLiteral("%1 is not a scroll bar").arg(name));
-    QAbstractSlider::SliderAction action;
+    // The keys a user presses on a focused scroll bar for its arrows and
+    // page areas.
+    Qt::Key key;
     if (amount == QStringLiteral("+1"))
-        action = QAbstractSlider::SliderSingleStepAdd;
+        key = Qt::Key_Right;
     else if (amount == QStringLiteral("-1"))
-        action = QAbstractSlider::SliderSingleStepSub;
+        key = Qt::Key_Left;
     else if (amount == QStringLiteral("+page"))
-        action = QAbstractSlider::SliderPageStepAdd;
+        key = Qt::Key_PageUp;
     else if (amount == QStringLiteral("-page"))
-        action = QAbstractSlider::SliderPageStepSub;
+        key = Qt::Key_PageDown;
     else
         return refuse(QStringLiteral("step takes +1, -1, +page or -page: %1").arg(amount));
-    bar->triggerAction(action);
+    QTest::keyClick(bar, key);
 }
 
 void ScenarioRunner::type(const QString& name, const QString& text)
@@ -276,7 +279,9 @@ void ScenarioRunner::click(const QString& name)
         return refuse(QStringLiteral("%1 is hidden").arg(name));
     if (!button->isEnabled())
         return refuse(QStringLiteral("%1 is disabled").arg(name));
-    button->click();
+    // A check box is hit on its mark, a button anywhere on its face.
+    const QPoint at = qobject_cast<QCheckBox*>(button) ? QPoint(8, button->height() / 2) : button->rect().center();
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, at);
 }
 
 void ScenarioRunner::invoke(const QString& name)
