@@ -60,8 +60,8 @@ def wait_until(what, probe, timeout=5.0, interval=0.05):
         time.sleep(interval)
 
 
-def run(*command, timeout=10):
-    return subprocess.run(command, check=True, timeout=timeout, stdout=subprocess.PIPE,
+def run(*command, timeout=10, check=True):
+    return subprocess.run(command, check=check, timeout=timeout, stdout=subprocess.PIPE,
                           stderr=subprocess.DEVNULL, text=True).stdout
 
 
@@ -164,6 +164,7 @@ class Program:
             else:
                 environment[key] = val
         self.platform = environment["QT_QPA_PLATFORM"]
+        self.helpers = []
         self.log_file = open(self.log_path, "w")
         self.process = subprocess.Popen([PROGRAM], env=environment, stdin=subprocess.DEVNULL,
                                         stdout=self.log_file, stderr=subprocess.STDOUT)
@@ -255,11 +256,29 @@ class Program:
         return " ".join(name(child) for child in walk(node) if role(child) == "label")
 
     def menu_open(self):
-        """Whether a popup menu of the program is shown."""
+        """Whether a popup menu of the program is shown: one of the menu
+        bar's, or (on X) another window of the program, such as an edit
+        box's context menu, which is not in the accessible tree."""
         for node in self.nodes():
             if role(node) == "popup menu" and showing(node):
                 return True
+        if self.platform == "xcb":
+            return len(run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid),
+                           check=False).split()) > 1
         return False
+
+    def set_text_in_background(self, wanted, characters):
+        """Sets the text of the edit box `wanted` over AT-SPI from another
+        process, as a screen reader does, and returns that process. The
+        program answers once the handler has run, and the handler may show a
+        modal box first: this process can dismiss it meanwhile."""
+        helper = subprocess.Popen(
+            ["/usr/bin/python3", "-c", "import sys; sys.path.insert(0, sys.argv[1]); import desktop; "
+             "desktop.set_text_of(int(sys.argv[2]), sys.argv[3], sys.argv[4])",
+             os.path.dirname(os.path.abspath(__file__)), str(self.pid), wanted, characters],
+            stdin=subprocess.DEVNULL)
+        self.helpers.append(helper)
+        return helper
 
     # -- X windows -----------------------------------------------------------
 
@@ -288,15 +307,16 @@ class Program:
         y = int(info["Absolute upper-left Y"]) - top
         return (x, y, int(info["Width"]) + left + right, int(info["Height"]) + top + bottom)
 
-    def has_x_focus(self):
-        window = self.window()
+    def has_x_focus(self, window=None):
+        window = window or self.window()
         return window is not None and run("xdotool", "getwindowfocus").strip() == window
 
-    def activate(self):
-        """Activates the window as the window manager does on a click on it."""
-        window = wait_until("the program's window", self.window)
+    def activate(self, window=None):
+        """Activates the window (a minimised one too, when given) as the
+        window manager does on a click on it."""
+        window = window or wait_until("the program's window", self.window)
         run("xdotool", "windowactivate", "--sync", window)
-        wait_until("the X focus on the program's window", self.has_x_focus)
+        wait_until("the X focus on the program's window", lambda: self.has_x_focus(window))
 
     # -- ending ---------------------------------------------------------------
 
@@ -312,6 +332,10 @@ class Program:
             return f.read()
 
     def stop(self):
+        for helper in self.helpers:
+            if helper.poll() is None:
+                helper.kill()
+                helper.wait()
         if self.process.poll() is None:
             self.process.terminate()
             try:
@@ -320,6 +344,23 @@ class Program:
                 self.process.kill()
                 self.process.wait()
         self.log_file.close()
+
+
+def set_text_of(pid, wanted, characters):
+    """Sets the text of the edit box named `wanted` in the program PID. The
+    answer may come late (a modal box) or not at all: it is not waited for
+    beyond D-Bus's own time-out."""
+    desktop = pyatspi.Registry.getDesktop(0)
+    for i in range(desktop.childCount):
+        app = desktop.getChildAtIndex(i)
+        if app is not None and app.get_process_id() == pid:
+            for node in walk(app):
+                if name(node) == wanted and role(node) == "text":
+                    try:
+                        node.queryEditableText().setTextContents(characters)
+                    except Exception:
+                        pass
+                    return
 
 
 # ---------------------------------------------------------------------------
@@ -340,7 +381,7 @@ def type_text(characters):
 def wheel(node, button, count=1):
     """Turns the mouse wheel over the node: button 4 up, 5 down."""
     x, y, width, height = extents(node)
-    run("xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+    run("xdotool", "mousemove", str(x + width // 2), str(y + height // 2))
     for _ in range(count):
         run("xdotool", "click", str(button))
 

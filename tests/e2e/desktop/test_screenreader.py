@@ -7,8 +7,8 @@ import re
 import pyatspi
 from gi.repository import GLib
 
-from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Program, act, check, enabled, focused,
-                     keys, main, role, showing, states, value, wait_until)
+from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Program, act, check, enabled, keys, main,
+                     role, showing, states, text, value, wait_until)
 
 START = "The light is off. Metal 1 (1.50 eV). Retarding voltage 0.000 V."
 
@@ -45,7 +45,7 @@ def screen_reader_session():
     set_value(intensity, 8)
     wait_until("Intensity 8", lambda: value(intensity) == 8)
     colour = program.get("Photon Energy", "scroll bar")
-    for position, label in ((1279, "lambda = 400 nm"), (0, "lambda = 671 nm"), (700, "lambda = 511 nm")):
+    for position, label in ((1279, "lambda = 379 nm"), (0, "lambda = 671 nm"), (700, "lambda = 511 nm")):
         set_value(colour, position)
         wait_until("wavelength %r at %d" % (label, position),
                    lambda: program.label_text("lambda =") == label)
@@ -96,13 +96,16 @@ def screen_reader_session():
     # that is no number shows the error box, its message as plain text.
     act(unknown, "Toggle", "Press")
     wait_until("unknown-metals captions", lambda: program.metal_names() == UNKNOWN_METALS)
-    set_text(edit, "<b>x</b>")
+    # (The program answers the request once the box is closed.)
+    setter = program.set_text_in_background("Metal 4 number", "<b>x</b>")
     box = wait_until("the error box", program.dialog, timeout=5)
     check(box.name == "Lumetra Photoelectric Effect", "the error box's title is %r" % box.name)
     message = program.dialog_text(box)
     check("'<b>x</b>' is not a valid floating point value." in message, "error box text: %r" % message)
     keys("Return")
     wait_until("error box closed by Return", lambda: program.dialog() is None)
+    setter.wait(timeout=30)
+    check(text(edit) == "<b>x</b>", "the box holds %r after the error" % text(edit))
     check(program.metal_names() == UNKNOWN_METALS, "the error box left unknown-metals mode")
 
     # Focus set on the box selects metal 4, as Tab into it does; selecting
@@ -113,10 +116,11 @@ def screen_reader_session():
     act(program.get("2", "radio button"), "Toggle", "Press", "Click")
     wait_until("metal 2 by its action", lambda: program.checked_metal() == "2")
     program.wait_focus("Metal 4 number")
-    set_text(edit, "y")
+    setter = program.set_text_in_background("Metal 4 number", "y")
     wait_until("the error box", program.dialog, timeout=5)
     keys("Return")
     wait_until("error box closed by Return", lambda: program.dialog() is None)
+    setter.wait(timeout=30)
     wait_until("program steady", lambda: program.focus_name() == "Metal 4 number")
     check(program.checked_metal() == "2", "dismissing the error box selected %r" % program.checked_metal())
     set_text(edit, "2.5")
@@ -140,7 +144,7 @@ def photocurrent_events(program):
     starts, one event per real change, never one per tick."""
     colour = program.get("Photon Energy", "scroll bar")
     set_value(colour, 1279)
-    wait_until("wavelength 400 nm", lambda: program.label_text("lambda =") == "lambda = 400 nm")
+    wait_until("wavelength 379 nm", lambda: program.label_text("lambda =") == "lambda = 379 nm")
     events = []
 
     def on_change(event):
