@@ -7,7 +7,7 @@ import re
 import pyatspi
 from gi.repository import GLib
 
-from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Program, act, check, enabled, keys, main,
+from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Program, act, check, enabled, keys, log, main,
                      role, showing, states, text, value, wait_until)
 
 START = "The light is off. Metal 1 (1.50 eV). Retarding voltage 0.000 V."
@@ -158,6 +158,7 @@ def photocurrent_events(program):
     pyatspi.Registry.deregisterEventListener(on_change, "object:property-change:accessible-description")
 
     final = program.description()
+    log("%d description events in 15 s with the light on: %r" % (len(events), events))
     check("A photocurrent flows." in final, "no photocurrent after 15 s: %r" % final)
     check(1 <= len(events) <= 8, "%d description events in 15 s: %r" % (len(events), events[:12]))
     repeated = [a for a, b in zip(events, events[1:]) if a == b]
