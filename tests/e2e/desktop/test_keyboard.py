@@ -6,8 +6,8 @@ everything but a move of the focus into it."""
 import subprocess
 import time
 
-from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Failure, Program, check, keys, main, run,
-                     role, showing, text, value, wait_until, wheel, act, log)
+from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Failure, Program, act, check, keys, main, run,
+                     showing, value, wait_until, wheel)
 
 # The keyboard order at start: Zoom In and Slower Photoelectrons are
 # disabled and the metal-4 box hidden, so Tab passes them by.
@@ -23,7 +23,7 @@ def walk_order(program, expected, key):
             program.wait_focus(wanted, timeout=2)
         except Failure:
             raise Failure("%s from %r went to %r, not %r (walked: %s)"
-                                 % (key, seen[-1] if seen else "start", program.focus_name(), wanted, seen))
+                          % (key, seen[-1] if seen else "start", program.focus_name(), wanted, seen))
         seen.append(wanted)
 
 
@@ -137,6 +137,12 @@ def access_keys(program):
     # With the light on, Alt+Z zooms.
     keys("alt+z")
     wait_until("zoomed by Alt+Z", lambda: program.find("Zoom Out", "push button"), timeout=2)
+    # Zoomed, the zoom button and Slower Photoelectrons are in the order and
+    # the hidden intensity bar is not.
+    keys("alt+1")
+    program.wait_focus("1 (1.50 eV)")
+    walk_order(program, ["Zoom Out", "Slower Photoelectrons", "Exit", PICTURE, "Retarding Voltage",
+                         "Photon Energy", "Unknown Metals", "Light Off", "1 (1.50 eV)"], "Tab")
     keys("alt+z")
     wait_until("zoomed out by Alt+Z", lambda: program.find("Zoom In", "push button"), timeout=2)
 
