@@ -6,7 +6,7 @@ import os
 import subprocess
 import time
 
-from desktop import LOG_DIR, Program, check, log, main, run, value, wait_until
+from desktop import LOG_DIR, Failure, Program, check, log, main, run, value, wait_until
 
 SCREEN = (1024, 768)
 
@@ -17,9 +17,18 @@ def frame_on_every_start(starts="5"):
     expected = (112, 84, 800, 600)
     for start in range(int(starts)):
         program = Program("frame-%d" % start)
+        seen = []
+
+        def frame():
+            seen.append(program.frame())
+            return seen[-1] == expected
+
         try:
-            wait_until("the frame of start %d at %s" % (start + 1, expected),
-                       lambda: program.frame() == expected, timeout=5)
+            try:
+                wait_until("frame", frame, timeout=5)
+            except Failure:
+                raise Failure("start %d: the frame is at %s, not %s (frames seen: %s)"
+                              % (start + 1, seen[-1], expected, sorted(set(seen), key=str)))
             # It stays there once the window manager has settled.
             time.sleep(0.3)
             check(program.frame() == expected,
