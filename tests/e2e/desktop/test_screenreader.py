@@ -124,6 +124,14 @@ def screen_reader_session():
     wait_until("program steady", lambda: program.focus_name() == "Metal 4 number")
     check(program.checked_metal() == "2", "dismissing the error box selected %r" % program.checked_metal())
     set_text(edit, "2.5")
+    # With the light on in unknown-metals mode, nothing tells the hidden
+    # work function or whether electrons leave the plate.
+    act(program.get("Light On", "push button"), "Press")
+    described(program, "light on with an unknown metal", lambda text: text.startswith(
+        "The light is on, wavelength 511 nm. Metal 2. Retarding voltage 0.000 V.")
+        and "eV" not in text and "hotoelectrons" not in text)
+    act(program.get("Light Off", "push button"), "Press")
+    wait_until("caption Light On", lambda: program.find("Light On", "push button"))
     act(unknown, "Toggle", "Press")
     wait_until("known-metal captions", lambda: program.metal_names() == KNOWN_METALS)
     act(program.get("1 (1.50 eV)", "radio button"), "Toggle", "Press", "Click")
