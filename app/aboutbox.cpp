@@ -1,5 +1,6 @@
 #include "aboutbox.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -8,14 +9,16 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("aboutboxp"));
-    setWindowTitle(QStringLiteral("About"));
+    setWindowTitle(QCoreApplication::translate("About", "About"));
     setModal(true);
     auto* layout = new QVBoxLayout(this);
-    auto* title = new QLabel(QStringLiteral("<b>Lumetra Photoelectric Effect</b>"), this);
+    const QString name = QCoreApplication::translate("About", "Lumetra Photoelectric Effect");
+    auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()), this);
     layout->addWidget(title);
-    layout->addWidget(new QLabel(QStringLiteral("Version 1.0"), this));
-    layout->addWidget(new QLabel(QStringLiteral("Lumetra Developers"), this));
-    layout->addWidget(new QLabel(QStringLiteral("A teaching simulation of the photoelectric effect."), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("About", "Version 1.0"), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("About", "Lumetra Developers"), this));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("About", "A teaching simulation of the photoelectric effect."), this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -8,6 +8,7 @@
 #include "tagtimer.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -74,10 +75,14 @@ void dropAccessKey(QAbstractButton* button)
     button->setShortcut(QKeySequence());
 }
 
-void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption)
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey)
 {
     button->setText(caption);
     dropAccessKey(button);
+    if (plainKey) {
+        const QKeySequence withAlt = QKeySequence::mnemonic(caption);
+        plainKey->setKey(withAlt.isEmpty() ? QKeySequence() : QKeySequence(withAlt[0].key()));
+    }
 }
 
 std::vector<QWidget*> Tphotofrm::keyboardOrder() const
@@ -109,7 +114,8 @@ void Tphotofrm::createPanels()
     panelText.setColor(QPalette::WindowText, Qt::black);
     photopl->setPalette(panelText);
 
-    GroupBox1 = place(new FrameGroupBox(QStringLiteral("Controls"), photopl), "GroupBox1", 8, 412, 785, 137);
+    GroupBox1 = place(new FrameGroupBox(QCoreApplication::translate("Window", "Controls"), photopl), "GroupBox1", 8,
+                      412, 785, 137);
     fillWith(GroupBox1, khaki);
     Panel1 = place(new BevelPanel(photopl, navy, 5, 4, 5), "Panel1", 32, 8, 737, 401);
     zoomtubebt = hiddenAction(photopl, "zoomtubebt", 328);
@@ -121,7 +127,8 @@ void Tphotofrm::createPanels()
     tube = place(new ImageControl(QStringLiteral("tube"), Panel1), "tube", 14, 14, 709, 373);
 
     variablepl = place(new BevelPanel(Panel1, clWhite, 0, 0, 0), "variablepl", 576, 160, 137, 81);
-    GroupBox2 = place(new FrameGroupBox(QStringLiteral("Photon Properties"), variablepl), "GroupBox2", 0, 0, 137, 81);
+    GroupBox2 = place(new FrameGroupBox(QCoreApplication::translate("Window", "Photon Properties"), variablepl),
+                      "GroupBox2", 0, 0, 137, 81);
     wlb = label(GroupBox2, "wlb", 10, 16, QStringLiteral("wlb"));
     flb = label(GroupBox2, "flb", 10, 36, QStringLiteral("flb"));
     elb = label(GroupBox2, "elb", 10, 56, QStringLiteral("elb"));
@@ -145,26 +152,32 @@ void Tphotofrm::createPanels()
 
 void Tphotofrm::createControls()
 {
-    voltlb = label(GroupBox1, "voltlb", 27, 20, QStringLiteral("Retarding Voltage"));
-    intlb = label(GroupBox1, "intlb", 58, 81, QStringLiteral("Intensity"));
-    wavelb = label(GroupBox1, "wavelb", 198, 81, QStringLiteral("Photon Energy"));
+    voltlb = label(GroupBox1, "voltlb", 27, 20, QCoreApplication::translate("Window", "Retarding Voltage"));
+    intlb = label(GroupBox1, "intlb", 58, 81, QCoreApplication::translate("Window", "Intensity"));
+    wavelb = label(GroupBox1, "wavelb", 198, 81, QCoreApplication::translate("Window", "Photon Energy"));
     retardsb = scrollBar(GroupBox1, "retardsb", 24, 48, 0, 3000, 0, 1, 20);
     intensitysb = scrollBar(GroupBox1, "intensitysb", 24, 104, 1, 10, 5, 1, 1);
     coloursb = scrollBar(GroupBox1, "coloursb", 186, 104, 0, 1279, 0, 1, 32);
-    photonbt = place(new TagButton(QStringLiteral("Light &On"), GroupBox1), "photonbt", 202, 28, 89, 33);
-    Zoombt = place(new TagButton(QStringLiteral("&Zoom In"), GroupBox1), "Zoombt", 360, 28, 89, 33);
+    photonbt = place(new TagButton(QCoreApplication::translate("Window", "Light &On"), GroupBox1), "photonbt", 202,
+                     28, 89, 33);
+    Zoombt = place(new TagButton(QCoreApplication::translate("Window", "&Zoom In"), GroupBox1), "Zoombt", 360, 28,
+                   89, 33);
     Zoombt->setEnabled(false);
     // A few pixels wider than the classic layout, so that the caption is not
     // cut short by this platform's wider check mark; nothing lies beside it.
-    slowrb = place(new QCheckBox(QStringLiteral("Slower Photoelectrons"), GroupBox1), "slowrb", 336, 76, 161, 17);
+    slowrb = place(new QCheckBox(QCoreApplication::translate("Window", "Slower Photoelectrons"), GroupBox1),
+                   "slowrb", 336, 76, 161, 17);
     slowrb->setEnabled(false);
-    metalused = place(new RadioGroup(QStringLiteral("Metal"),
-                                     {QStringLiteral("&1 (1.50 eV)"), QStringLiteral("&2 (1.75 eV)"),
-                                      QStringLiteral("&3 (2.10 eV) "), QStringLiteral("&4 (2.60 eV)")},
+    metalused = place(new RadioGroup(QCoreApplication::translate("Window", "Metal"),
+                                     {QCoreApplication::translate("Window", "&1 (1.50 eV)"),
+                                      QCoreApplication::translate("Window", "&2 (1.75 eV)"),
+                                      QCoreApplication::translate("Window", "&3 (2.10 eV) "),
+                                      QCoreApplication::translate("Window", "&4 (2.60 eV)")},
                                      2, GroupBox1),
                       "metalused", 512, 32, 193, 89);
     metalused->setItemIndex(0);
-    unknownrb = place(new QCheckBox(QStringLiteral(" &Unknown Metals"), GroupBox1), "unknownrb", 568, 32, 129, 17);
+    unknownrb = place(new QCheckBox(QCoreApplication::translate("Window", " &Unknown Metals"), GroupBox1),
+                      "unknownrb", 568, 32, 129, 17);
     wfeb = place(new QLineEdit(QStringLiteral("1"), GroupBox1), "wfeb", 641, 89, 49, 24);
     wfeb->hide();
     // The check boxes and the radio group are opaque in the group's colour:
@@ -189,9 +202,10 @@ void Tphotofrm::createControls()
     retardsb->setFocus();
 
     // Alt+O belongs to the Options menu; the light button answers to a plain
-    // O while the focus is inside the controls.
-    dropAccessKey(photonbt);
-    auto* lightKey = new QShortcut(QKeySequence(Qt::Key_O), GroupBox1, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    // O (the letter its caption underlines) while the focus is inside the
+    // controls.
+    lightKey = new QShortcut(QKeySequence(), GroupBox1, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    setCaptionWithoutAccessKey(photonbt, photonbt->text(), lightKey);
     connect(lightKey, &QShortcut::activated, photonbt, &QAbstractButton::click);
 
     // Buttons, check boxes and radio items are announced by their captions;
@@ -199,9 +213,9 @@ void Tphotofrm::createControls()
     retardsb->setAccessibleName(voltlb->text());
     intensitysb->setAccessibleName(intlb->text());
     coloursb->setAccessibleName(wavelb->text());
-    wfeb->setAccessibleName(QStringLiteral("Metal 4 number"));
-    BitBtn1->setAccessibleName(QStringLiteral("Exit"));
-    tube->setAccessibleName(QStringLiteral("Picture of the apparatus"));
+    wfeb->setAccessibleName(QCoreApplication::translate("Window", "Metal 4 number"));
+    BitBtn1->setAccessibleName(QCoreApplication::translate("Window", "Exit"));
+    tube->setAccessibleName(QCoreApplication::translate("Window", "Picture of the apparatus"));
 
     photons = new TagTimer(this);
     photons->setObjectName(QStringLiteral("photons"));

@@ -21,7 +21,7 @@ void Tphotofrm::FormCreate()
     state.plateheight = 100;
     state.collectorx = state.emitterx + 195;
     setPosition(coloursb, 500);
-    setOuterSize(frameGeometry().width(), 600);
+    setOuterSize(outerGeometry().width(), 600);
     setOuterSize(800, 600);
     LaneGenerator lanes;
     for (int& lane : state.electronoffsets)
@@ -32,9 +32,9 @@ void Tphotofrm::FormCreate()
 void Tphotofrm::FormResize()
 {
     const QSize screen = seams_.screenSize();
-    const QSize outer = frameGeometry().size();
-    moveOuter(frameGeometry().x(), (screen.height() - outer.height()) / 2);
-    moveOuter((screen.width() - outer.width()) / 2, frameGeometry().y());
+    const QSize outer = outerGeometry().size();
+    moveOuter(outerGeometry().x(), (screen.height() - outer.height()) / 2);
+    moveOuter((screen.width() - outer.width()) / 2, outerGeometry().y());
     const QSize client = clientArea->size();
     photopl->move(photopl->x(), (client.height() - photopl->height()) / 2);
     photopl->move((client.width() - photopl->width()) / 2, photopl->y());
@@ -46,7 +46,7 @@ void Tphotofrm::FormResize()
 void Tphotofrm::FormActivate()
 {
     const QSize screen = seams_.screenSize();
-    const QSize outer = frameGeometry().size();
+    const QSize outer = outerGeometry().size();
     moveOuter((screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2);
     setPosition(retardsb, 0);
     setPosition(intensitysb, 5);
@@ -78,16 +78,32 @@ void Tphotofrm::About1Click()
         activateWindow();
 }
 
+// The frame as the platform reports it now: a window manager may report it
+// late, and Qt's own idea of it may then be stale.
+QMargins Tphotofrm::frameMargins() const
+{
+    return windowHandle() ? windowHandle()->frameMargins() : QMargins();
+}
+
+QRect Tphotofrm::outerGeometry() const
+{
+    return geometry().marginsAdded(frameMargins());
+}
+
+// Places the outer frame's top-left corner, by placing the client area
+// inside it.
 void Tphotofrm::moveOuter(int left, int top)
 {
-    if (seams_.placesWindows)
-        move(left, top);
+    if (!seams_.placesWindows)
+        return;
+    const QMargins frame = frameMargins();
+    move(QPoint(left + frame.left(), top + frame.top()) + pos() - geometry().topLeft());
 }
 
 // The outer size includes the frame that the window manager adds, known
 // only once the window is shown.
 void Tphotofrm::setOuterSize(int width, int height)
 {
-    const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = frameMargins();
     setFixedSize(width - frame.left() - frame.right(), height - frame.top() - frame.bottom());
 }

@@ -4,6 +4,7 @@
 #include "razorez.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -40,28 +41,29 @@ void Tphotofrm::createMenus()
     MainMenu1 = new QMenuBar(this);
     MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-    Edit1 = topLevelItem(MainMenu1, "Edit1", QStringLiteral("&File"));
-    Copy1 = item(Edit1, "Copy1", QStringLiteral("&Copy"));
+    Edit1 = topLevelItem(MainMenu1, "Edit1", QCoreApplication::translate("Window", "&File"));
+    Copy1 = item(Edit1, "Copy1", QCoreApplication::translate("Window", "&Copy"));
     Copy1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    Print1 = item(Edit1, "Print1", QStringLiteral("&Print"));
+    Print1 = item(Edit1, "Print1", QCoreApplication::translate("Window", "&Print"));
     Print1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     N1 = Edit1->addSeparator();
     N1->setObjectName(QStringLiteral("N1"));
-    Exit1 = item(Edit1, "Exit1", QStringLiteral("E&xit"));
+    Exit1 = item(Edit1, "Exit1", QCoreApplication::translate("Window", "E&xit"));
 
-    Options1 = topLevelItem(MainMenu1, "Options1", QStringLiteral("&Options"));
-    ShowWavelength1 = checkedItem(Options1, "ShowWavelength1", QStringLiteral("Show &Wavelength"));
-    ShowFrequency1 = checkedItem(Options1, "ShowFrequency1", QStringLiteral("Show &Frequency"));
-    ShowEnergyev1 = checkedItem(Options1, "ShowEnergyev1", QStringLiteral("Show &Energy(eV)"));
-    ShowPhoto = checkedItem(Options1, "ShowPhoto", QStringLiteral("Show &Photoelectrons"));
+    Options1 = topLevelItem(MainMenu1, "Options1", QCoreApplication::translate("Window", "&Options"));
+    ShowWavelength1
+        = checkedItem(Options1, "ShowWavelength1", QCoreApplication::translate("Window", "Show &Wavelength"));
+    ShowFrequency1 = checkedItem(Options1, "ShowFrequency1", QCoreApplication::translate("Window", "Show &Frequency"));
+    ShowEnergyev1 = checkedItem(Options1, "ShowEnergyev1", QCoreApplication::translate("Window", "Show &Energy(eV)"));
+    ShowPhoto = checkedItem(Options1, "ShowPhoto", QCoreApplication::translate("Window", "Show &Photoelectrons"));
 
-    Help1 = topLevelItem(MainMenu1, "Help1", QStringLiteral("&Help"));
-    About1 = item(Help1, "About1", QStringLiteral("&About"));
+    Help1 = topLevelItem(MainMenu1, "Help1", QCoreApplication::translate("Window", "&Help"));
+    About1 = item(Help1, "About1", QCoreApplication::translate("Window", "&About"));
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    copy2 = item(PopupMenu1, "copy2", QStringLiteral("&Copy"));
-    Print2 = item(PopupMenu1, "Print2", QStringLiteral("&Print"));
+    copy2 = item(PopupMenu1, "copy2", QCoreApplication::translate("Window", "&Copy"));
+    Print2 = item(PopupMenu1, "Print2", QCoreApplication::translate("Window", "&Print"));
     for (ImageControl* image : {colourim, intentim, tube}) {
         image->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(image, &QWidget::customContextMenuRequested, this,

@@ -7,6 +7,39 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+Translations::Translations(const QLocale& locale)
+{
+    // The user's languages in order of preference ("de-DE", "de", ...).
+    for (const QString& name : locale.uiLanguages()) {
+        const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (language == QStringLiteral("en") || language == QStringLiteral("c"))
+            return;
+        auto program = std::make_unique<QTranslator>();
+        if (!program->load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(language)))
+            continue;
+        language_ = language;
+        program_ = std::move(program);
+        QCoreApplication::installTranslator(program_.get());
+        auto qt = std::make_unique<QTranslator>();
+        if (qt->load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+            qt_ = std::move(qt);
+            QCoreApplication::installTranslator(qt_.get());
+        }
+        return;
+    }
+}
+
+Translations::~Translations()
+{
+    if (qt_)
+        QCoreApplication::removeTranslator(qt_.get());
+    if (program_)
+        QCoreApplication::removeTranslator(program_.get());
+}
 
 int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& started)
 {
@@ -16,6 +49,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/lumetra.png")));
     QApplication::setDesktopFileName(QStringLiteral("lumetra"));
     registerFonts();
+    const Translations translations(QLocale::system());
 
     QtPrinter printer;
     Tphotofrm photofrm(desktopSeams(printer));

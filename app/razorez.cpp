@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -30,7 +31,7 @@ Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
     , seams_(seams)
 {
     setObjectName(QStringLiteral("photofrm"));
-    setWindowTitle(QStringLiteral("Lumetra Photoelectric Effect"));
+    setWindowTitle(QCoreApplication::translate("Window", "Lumetra Photoelectric Effect"));
     resize(800, 554);
     createPanels();
     createControls();
@@ -232,7 +233,7 @@ void Tphotofrm::reportError(const std::exception& error)
 {
     const auto* appError = dynamic_cast<const AppError*>(&error);
     const QString message = appError ? appError->message() : QString::fromLocal8Bit(error.what());
-    seams_.showError(QStringLiteral("Lumetra Photoelectric Effect"), errorReportText(message));
+    seams_.showError(QCoreApplication::translate("Window", "Lumetra Photoelectric Effect"), errorReportText(message));
 }
 
 // Repaints what may have changed of the picture; the part that the "Photon

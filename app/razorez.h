@@ -19,6 +19,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QScrollBar;
+class QShortcut;
 class RadioGroup;
 class Taboutboxp;
 class TagButton;
@@ -73,6 +74,7 @@ public:
     RadioGroup* metalused;
     QCheckBox* unknownrb;
     QLineEdit* wfeb;
+    QShortcut* lightKey; // the light button's key: its caption's underlined letter alone
 
     // Timers.
     TagTimer* photons;
@@ -163,6 +165,9 @@ public:
     // The picture as a screen reader describes it, from what the window shows.
     QString pictureDescription() const;
 
+    // The window with its frame, as the screen shows it.
+    QRect outerGeometry() const;
+
     // Whether the window has been closed.
     bool closed() const { return closed_; }
     const Seams& seams() const { return seams_; }
@@ -183,6 +188,7 @@ private:
     void afterEvent();
     void setOuterSize(int width, int height);
     void moveOuter(int left, int top);
+    QMargins frameMargins() const;
     void firstShown();
     std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
@@ -200,6 +206,7 @@ private:
 };
 
 // Buttons whose access key the menu bar owns keep the underline in their
-// caption but answer to no Alt key.
+// caption but answer to no Alt key; `plainKey`, where given, answers to the
+// underlined letter alone, whichever the caption's language underlines.
 void dropAccessKey(QAbstractButton* button);
-void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption);
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey = nullptr);

@@ -2,6 +2,7 @@
 
 #include "model/formatting.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 TColor colourOfIndex(int a)
@@ -31,17 +32,17 @@ double photonEnergyOf(double wavelength)
 
 QString wavelengthText(double wavelength)
 {
-    return QStringLiteral("lambda = %1 nm").arg(static_cast<long long>(std::trunc(wavelength)));
+    return QCoreApplication::translate("Light", "lambda = %1 nm").arg(static_cast<long long>(std::trunc(wavelength)));
 }
 
 QString energyText(double energy)
 {
-    return QStringLiteral("Energy = ") + formatFixed(energy, 5, 2) + QStringLiteral(" eV");
+    return QCoreApplication::translate("Light", "Energy = %1 eV").arg(formatFixed(energy, 5, 2));
 }
 
 QString frequencyText(double wavelength)
 {
-    return QStringLiteral("\u0192 = ") + formatFixed(3000 / wavelength, 4, 2) + QStringLiteral("e14 Hz");
+    return QCoreApplication::translate("Light", "\u0192 = %1e14 Hz").arg(formatFixed(3000 / wavelength, 4, 2));
 }
 
 TColor maskGrey(int intensity)

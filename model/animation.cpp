@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <cmath>
@@ -53,12 +54,12 @@ void Tphotofrm::photonsTimer()
 void Tphotofrm::photonbtClick()
 {
     if (photons->Enabled() || zoomtimer->Enabled()) {
-        setCaptionWithoutAccessKey(photonbt, QStringLiteral("Light &On"));
+        setCaptionWithoutAccessKey(photonbt, QCoreApplication::translate("Window", "Light &On"), lightKey);
         photons->setEnabled(false);
         zoomtimer->setEnabled(false);
     } else {
         photons->setEnabled(true);
-        setCaptionWithoutAccessKey(photonbt, QStringLiteral("Light &Off"));
+        setCaptionWithoutAccessKey(photonbt, QCoreApplication::translate("Window", "Light &Off"), lightKey);
     }
     photons->Tag = 0;
     state.currentflowing = 0;
@@ -69,7 +70,7 @@ void Tphotofrm::photonbtClick()
         slowrb->setEnabled(false);
         intlb->show();
         intensitysb->show();
-        Zoombt->setText(QStringLiteral("&Zoom In"));
+        Zoombt->setText(QCoreApplication::translate("Window", "&Zoom In"));
         Zoombt->Tag = 0;
         tubebtClick();
     }

@@ -3,6 +3,7 @@
 #include "experiment.h"
 #include "formatting.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <numbers>
 
@@ -40,5 +41,5 @@ double retardingVoltage(int position)
 
 QString voltageReading(int position)
 {
-    return QStringLiteral("V =") + formatFixed(retardingVoltage(position), 6, 3) + QStringLiteral(" V");
+    return QCoreApplication::translate("Apparatus", "V =%1 V").arg(formatFixed(retardingVoltage(position), 6, 3));
 }

@@ -6,6 +6,7 @@
 #include "app/tagtimer.h"
 #include "apparatus.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 #include <cmath>
 #include <numbers>
@@ -57,7 +58,7 @@ void Tphotofrm::tubebtClick()
     canvas.Pen.Width = 1;
     canvas.Pen.Color = clBlack;
 
-    canvas.TextOut(g.XR + 20, g.B + 25, QStringLiteral("Photocurrent"));
+    canvas.TextOut(g.XR + 20, g.B + 25, QCoreApplication::translate("Apparatus", "Photocurrent"));
     canvas.Ellipse(g.XR - 15, g.B + 10, g.XR + 15, truncated(s.plateheight * s.scale + s.platetop + 40));
     canvas.MoveTo(truncated(s.emitterx / 2 + s.collectorx - 15 * std::sin(quarterPi)) + g.S,
                   truncated(s.plateheight * s.scale + s.platetop + 25 - 15 * std::cos(quarterPi)));

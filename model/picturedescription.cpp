@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <QStringList>
@@ -19,23 +20,25 @@ QString pictureDescription(const PictureFacts& facts)
 {
     QStringList sentences;
     if (!facts.lightOn)
-        sentences << QStringLiteral("The light is off.");
+        sentences << QCoreApplication::translate("Apparatus", "The light is off.");
     else if (facts.wavelength)
-        sentences << QStringLiteral("The light is on, wavelength %1 nm.").arg(*facts.wavelength);
+        sentences << QCoreApplication::translate("Apparatus", "The light is on, wavelength %1 nm.").arg(*facts.wavelength);
     else
-        sentences << QStringLiteral("The light is on.");
+        sentences << QCoreApplication::translate("Apparatus", "The light is on.");
     if (facts.zoomed)
-        sentences << QStringLiteral("Zoomed in on the emitting plate.");
-    sentences << QStringLiteral("Metal %1.").arg(facts.metal);
-    sentences << QStringLiteral("Retarding voltage %1 V.").arg(facts.retardingVoltage);
+        sentences << QCoreApplication::translate("Apparatus", "Zoomed in on the emitting plate.");
+    sentences << QCoreApplication::translate("Apparatus", "Metal %1.").arg(facts.metal);
+    sentences << QCoreApplication::translate("Apparatus", "Retarding voltage %1 V.").arg(facts.retardingVoltage);
     if (facts.lightOn && facts.electronsShown) {
-        sentences << (facts.electronsLeave ? QStringLiteral("Photoelectrons leave the emitting plate.")
-                                           : QStringLiteral("No photoelectrons leave the emitting plate."));
+        sentences << (facts.electronsLeave
+                          ? QCoreApplication::translate("Apparatus", "Photoelectrons leave the emitting plate.")
+                          : QCoreApplication::translate("Apparatus", "No photoelectrons leave the emitting plate."));
         if (facts.zoomed && facts.electronsLeave && facts.slowerMarked)
-            sentences << QStringLiteral("Slower photoelectrons are drawn hollow.");
+            sentences << QCoreApplication::translate("Apparatus", "Slower photoelectrons are drawn hollow.");
     }
     if (facts.lightOn && !facts.zoomed)
-        sentences << (facts.currentFlowing ? QStringLiteral("A photocurrent flows.") : QStringLiteral("No photocurrent flows."));
+        sentences << (facts.currentFlowing ? QCoreApplication::translate("Apparatus", "A photocurrent flows.")
+                                           : QCoreApplication::translate("Apparatus", "No photocurrent flows."));
     return sentences.join(u' ');
 }
 

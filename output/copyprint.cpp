@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMimeData>
@@ -86,7 +87,7 @@ void Tphotofrm::Copy1Click()
     // A copy, so that the clipboard keeps this picture while the window
     // draws on.
     const QImage picture = tube->picture().copy();
-    failOnQtWarning(QStringLiteral("Cannot open clipboard"), [&picture] {
+    failOnQtWarning(QCoreApplication::translate("Output", "Cannot open clipboard"), [&picture] {
         QApplication::clipboard()->setImage(picture);
     });
 }

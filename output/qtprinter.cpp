@@ -2,6 +2,7 @@
 
 #include "app/errorreport.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -10,12 +11,12 @@ namespace {
 
 QString noDefaultPrinter()
 {
-    return QStringLiteral("There is no default printer currently selected");
+    return QCoreApplication::translate("Output", "There is no default printer currently selected");
 }
 
 QString printerNotValid()
 {
-    return QStringLiteral("Printer selected is not valid");
+    return QCoreApplication::translate("Output", "Printer selected is not valid");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "app/errorreport.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -18,12 +19,12 @@ bool isDigit(QChar c)
 
 [[noreturn]] void notANumber(const QString& text)
 {
-    throw AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    throw AppError(QCoreApplication::translate("UnknownMetals", "'%1' is not a valid floating point value").arg(text));
 }
 
 [[noreturn]] void doesNotFit()
 {
-    throw AppError(QStringLiteral("Invalid floating point operation"));
+    throw AppError(QCoreApplication::translate("UnknownMetals", "Invalid floating point operation"));
 }
 
 // Exponents are saturated here: far beyond any text's length, so the

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -16,7 +17,9 @@
 
 QString Tphotofrm::knownCaption(int metal) const
 {
-    return QStringLiteral("&%1 (%2 eV)").arg(metal + 1).arg(formatFixed(state.workfunctions[metal], 4, 2));
+    return QCoreApplication::translate("Window", "&%1 (%2 eV)")
+        .arg(metal + 1)
+        .arg(formatFixed(state.workfunctions[metal], 4, 2));
 }
 
 void Tphotofrm::unknownrbClick()
@@ -32,7 +35,7 @@ void Tphotofrm::unknownrbClick()
     if (c) {
         intlb->show();
         intensitysb->show();
-        Zoombt->setText(QStringLiteral("&Zoom In"));
+        Zoombt->setText(QCoreApplication::translate("Window", "&Zoom In"));
         Zoombt->Tag = 0;
         slowrb->setEnabled(false);
         if (zoomtimer->Enabled())
@@ -43,7 +46,7 @@ void Tphotofrm::unknownrbClick()
         state.workfunctions[1] = 1.3;
         state.workfunctions[2] = 1.7;
         for (int metal = 0; metal < 4; ++metal)
-            metalused->setItem(metal, QStringLiteral("&%1").arg(metal + 1));
+            metalused->setItem(metal, QCoreApplication::translate("Window", "&%1").arg(metal + 1));
         ShowWavelength1->setEnabled(false);
         flb->hide();
         elb->hide();

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QScrollBar>
 #include <array>
@@ -17,7 +18,7 @@
 void Tphotofrm::ZoombtClick()
 {
     if (Zoombt->Tag == 0) {
-        Zoombt->setText(QStringLiteral("&Zoom Out"));
+        Zoombt->setText(QCoreApplication::translate("Window", "&Zoom Out"));
         intlb->hide();
         intensitysb->hide();
         Zoombt->Tag = 1;
@@ -25,7 +26,7 @@ void Tphotofrm::ZoombtClick()
         slowrb->setEnabled(true);
         zoomtimer->setEnabled(true);
     } else {
-        Zoombt->setText(QStringLiteral("&Zoom In"));
+        Zoombt->setText(QCoreApplication::translate("Window", "&Zoom In"));
         intlb->show();
         intensitysb->show();
         Zoombt->Tag = 0;

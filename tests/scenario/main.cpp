@@ -5,6 +5,8 @@
 #include "scenariorunner.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <clocale>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -12,7 +14,16 @@
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The output never depends on the machine's language or regional
+    // settings: English texts (no translation is ever installed here) and
+    // the C locale's numbers, whatever LANGUAGE, LC_* and LANG say. The
+    // application sets the C library's locale from the environment, and
+    // font matching reads it too, so the environment is set first.
+    qunsetenv("LANGUAGE");
+    qputenv("LC_ALL", "C.UTF-8");
     QApplication application(argc, argv);
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(QLocale::c());
     QApplication::setStyle(QStringLiteral("Fusion"));
     registerFonts();
 
