@@ -158,6 +158,9 @@ class Program:
         environment.pop("LPDEST", None)
         environment.setdefault("QT_QPA_PLATFORM", "xcb")
         environment["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
+        # The names read back are the English ones, whatever the desktop's language.
+        environment.pop("LANGUAGE", None)
+        environment["LC_ALL"] = "C.UTF-8"
         for key, val in env.items():
             if val is None:
                 environment.pop(key, None)
