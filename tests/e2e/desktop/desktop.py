@@ -113,14 +113,6 @@ def text(node):
     return node.queryText().getText(0, -1)
 
 
-def action_names(node):
-    try:
-        actions = node.queryAction()
-    except NotImplementedError:
-        return []
-    return [actions.getName(i) for i in range(actions.nActions)]
-
-
 def act(node, *names):
     """Performs the first of the named actions that the node offers."""
     actions = node.queryAction()
@@ -136,10 +128,6 @@ def act(node, *names):
 def extents(node):
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.width, box.height
-
-
-def describe(node):
-    return "%s %r" % (role(node), name(node)) if node is not None else "nothing"
 
 
 # ---------------------------------------------------------------------------
@@ -375,10 +363,6 @@ def keys(*names):
     the keyboard, to whatever window has the focus, one after another."""
     for key in names:
         run("xdotool", "key", "--clearmodifiers", key)
-
-
-def type_text(characters):
-    run("xdotool", "type", "--clearmodifiers", "--delay", "20", characters)
 
 
 def wheel(node, button, count=1):

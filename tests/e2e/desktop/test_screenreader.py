@@ -7,8 +7,8 @@ import re
 import pyatspi
 from gi.repository import GLib
 
-from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Program, act, check, enabled, keys, log, main,
-                     role, showing, states, text, value, wait_until)
+from desktop import (KNOWN_METALS, PICTURE, UNKNOWN_METALS, Program, act, check, checked, enabled, keys, log,
+                     main, role, showing, states, text, value, wait_until)
 
 START = "The light is off. Metal 1 (1.50 eV). Retarding voltage 0.000 V."
 
@@ -54,7 +54,7 @@ def screen_reader_session():
     unknown = program.get("Unknown Metals", "check box")
     act(unknown, "Toggle", "Press")
     wait_until("unknown-metals captions", lambda: program.metal_names() == UNKNOWN_METALS)
-    check(checked_state(unknown), "Unknown Metals not checked after its action")
+    check(checked(unknown), "Unknown Metals not checked after its action")
     edit = program.get("Metal 4 number", "text")
     wait_until("the metal-4 box shown", lambda: showing(edit))
     wait_until("Zoom hidden", lambda: program.find("Zoom In", "push button", showing_only=True) is None)
@@ -78,7 +78,7 @@ def screen_reader_session():
     slower = program.get("Slower Photoelectrons", "check box")
     wait_until("Slower Photoelectrons enabled while zoomed", lambda: enabled(slower))
     act(slower, "Toggle", "Press")
-    wait_until("Slower Photoelectrons checked", lambda: checked_state(slower))
+    wait_until("Slower Photoelectrons checked", lambda: checked(slower))
     described(program, "slower electrons", lambda text: "Slower photoelectrons are drawn hollow." in text)
     act(zoom, "Press")
     wait_until("caption Zoom In", lambda: program.find("Zoom In", "push button"))
@@ -141,10 +141,6 @@ def screen_reader_session():
     act(program.get("Exit", "push button"), "Press")
     status = program.wait_exit()
     check(status == 0, "Exit by its action ended the program with status %s" % status)
-
-
-def checked_state(node):
-    return states(node).contains(pyatspi.STATE_CHECKED)
 
 
 def photocurrent_events(program):

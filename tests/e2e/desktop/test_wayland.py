@@ -4,7 +4,7 @@ AT-SPI."""
 
 import re
 
-from desktop import Program, act, check, log, main, value, wait_until
+from desktop import Program, act, check, main, value, wait_until
 
 
 def wayland_session():
