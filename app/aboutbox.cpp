@@ -1,5 +1,7 @@
 #include "aboutbox.h"
 
+#include "lumetra_version.h"
+
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -15,7 +17,8 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     const QString name = QCoreApplication::translate("About", "Lumetra Photoelectric Effect");
     auto* title = new QLabel(QStringLiteral("<b>%1</b>").arg(name.toHtmlEscaped()), this);
     layout->addWidget(title);
-    layout->addWidget(new QLabel(QCoreApplication::translate("About", "Version 1.0"), this));
+    layout->addWidget(
+        new QLabel(QCoreApplication::translate("About", "Version %1").arg(QStringLiteral(LUMETRA_VERSION)), this));
     layout->addWidget(new QLabel(QCoreApplication::translate("About", "Lumetra Developers"), this));
     layout->addWidget(
         new QLabel(QCoreApplication::translate("About", "A teaching simulation of the photoelectric effect."), this));

@@ -243,8 +243,8 @@
         <translation>Lumetra Effet photoélectrique</translation>
     </message>
     <message>
-        <source>Version 1.0</source>
-        <translation>Version 1.0</translation>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
     </message>
     <message>
         <source>Lumetra Developers</source>

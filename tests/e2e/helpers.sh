@@ -31,9 +31,10 @@ window_or_end() {
     one_program_window || program_ended
 }
 
-# start_program NAME [VAR=VALUE...]: starts build/lumetra on $DISPLAY with
-# those variables added, and waits for its main window. Sets PROGRAM_PID
-# and PROGRAM_WINDOW; the program's output goes to NAME.log.
+# start_program NAME [VAR=VALUE...]: starts build/lumetra (or the program
+# E2E_PROGRAM names) on $DISPLAY with those variables added, and waits for
+# its main window. Sets PROGRAM_PID and PROGRAM_WINDOW; the program's output
+# goes to NAME.log.
 #
 # A program that ends before showing its window is started again, twice at
 # most: on a shared machine another X server starting on the same display
@@ -44,7 +45,7 @@ start_program() {
     PROGRAM_LOG=$SERVICE_LOG_DIR/$name.log
     for attempt in 1 2 3; do
         # PRINTER and LPDEST would choose CUPS's default destination for us.
-        env -u PRINTER -u LPDEST QT_QPA_PLATFORM=xcb "$@" "$ROOT/build/lumetra" \
+        env -u PRINTER -u LPDEST QT_QPA_PLATFORM=xcb "$@" "${E2E_PROGRAM:-$ROOT/build/lumetra}" \
             >"$PROGRAM_LOG" 2>&1 </dev/null &
         PROGRAM_PID=$!
         STARTED_PIDS+=("$PROGRAM_PID")
