@@ -143,36 +143,55 @@ void Canvas::markChanged(const QRect& rect)
     changed_.push_back(rect);
 }
 
+namespace {
+constexpr int joinGap = 16;
+}
+
+// Adds a run to a band's ordered runs, joining it with those that it
+// overlaps or that lie within the join gap; a band holds a few runs, so this
+// costs less than sorting every run of every band.
+void Canvas::addRun(std::vector<ChangedRun>& runs, ChangedRun run)
+{
+    auto first = std::lower_bound(runs.begin(), runs.end(), run.left - joinGap,
+                                  [](const ChangedRun& existing, int left) { return existing.right < left; });
+    auto last = first;
+    for (; last != runs.end() && last->left <= run.right + joinGap; ++last) {
+        run.left = std::min(run.left, last->left);
+        run.right = std::max(run.right, last->right);
+    }
+    if (first == last) {
+        runs.insert(first, run);
+    } else {
+        *first = run;
+        runs.erase(first + 1, last);
+    }
+}
+
 // Merges the changed rectangles into bands of eight rows, joining runs that
 // lie close together: a few dozen rectangles for the screen to update.
 std::vector<QRect> Canvas::takeChanged()
 {
     constexpr int bandRows = PaintedBands::bandRows;
-    constexpr int joinGap = 16;
     const QRect bounds = bitmap().rect();
     std::vector<QRect> rects;
     if (allChanged_) {
         rects.push_back(bounds);
     } else {
         // Every band's runs, from every rectangle that crosses the band.
-        runs_.clear();
+        runs_.resize(static_cast<std::size_t>((bounds.height() + bandRows - 1) / bandRows));
+        for (std::vector<ChangedRun>& runs : runs_)
+            runs.clear();
         for (const QRect& changed : changed_) {
             const QRect rect = changed & bounds;
             if (rect.isEmpty())
                 continue;
             for (int band = rect.top() / bandRows; band <= rect.bottom() / bandRows; ++band)
-                runs_.push_back(ChangedRun{band, rect.left(), rect.right() + 1});
+                addRun(runs_[static_cast<std::size_t>(band)], ChangedRun{rect.left(), rect.right() + 1});
         }
-        std::sort(runs_.begin(), runs_.end(), [](const ChangedRun& a, const ChangedRun& b) {
-            return a.band != b.band ? a.band < b.band : a.left < b.left;
-        });
-        for (std::size_t i = 0; i < runs_.size();) {
-            const ChangedRun& first = runs_[i];
-            int right = first.right;
-            for (++i; i < runs_.size() && runs_[i].band == first.band && runs_[i].left <= right + joinGap; ++i)
-                right = std::max(right, runs_[i].right);
-            const int top = first.band * bandRows;
-            rects.emplace_back(first.left, top, right - first.left, std::min(bandRows, bounds.height() - top));
+        for (std::size_t band = 0; band < runs_.size(); ++band) {
+            const int top = static_cast<int>(band) * bandRows;
+            for (const ChangedRun& run : runs_[band])
+                rects.emplace_back(run.left, top, run.right - run.left, std::min(bandRows, bounds.height() - top));
         }
     }
     changed_.clear();

@@ -111,11 +111,13 @@ private:
     std::vector<QRect> changed_;
     struct ChangedRun
     {
-        int band;
         int left;
         int right;
     };
-    std::vector<ChangedRun> runs_; // kept to spare an allocation per event
+    // Each band's changed runs, left to right, none within the join gap of
+    // another; kept to spare allocations per event.
+    std::vector<std::vector<ChangedRun>> runs_;
+    static void addRun(std::vector<ChangedRun>& runs, ChangedRun run);
     bool allChanged_ = true;
     void markChanged(const QRect& rect);
     CanvasObserver* observer_ = nullptr;
