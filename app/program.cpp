@@ -47,7 +47,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
     QApplication application(argc, argv);
     QApplication::setApplicationName(texts::applicationTitle());
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/lumetra.png")));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/icons/64x64/lumetra.png")));
     QApplication::setDesktopFileName(QStringLiteral("lumetra"));
     registerFonts();
     const Translations translations(QLocale::system());
