@@ -68,19 +68,12 @@ QPushButton* button(QWidget* parent, const Button& control)
 
 } // namespace
 
-void dropAccessKey(QAbstractButton* button)
-{
-    button->setShortcut(QKeySequence());
-}
-
 void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey)
 {
     button->setText(caption);
-    dropAccessKey(button);
-    if (plainKey) {
-        const QKeySequence withAlt = QKeySequence::mnemonic(caption);
-        plainKey->setKey(withAlt.isEmpty() ? QKeySequence() : QKeySequence(withAlt[0].key()));
-    }
+    button->setShortcut(QKeySequence());
+    const QKeySequence withAlt = QKeySequence::mnemonic(caption);
+    plainKey->setKey(withAlt.isEmpty() ? QKeySequence() : QKeySequence(withAlt[0].key()));
 }
 
 std::vector<QWidget*> Tphotofrm::keyboardOrder() const

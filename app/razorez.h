@@ -155,7 +155,6 @@ private:
 };
 
 // A button whose access key the menu bar owns keeps the underline in its
-// caption but answers to no Alt key; `plainKey`, where given, answers to the
-// underlined letter alone, whichever the caption's language underlines.
-void dropAccessKey(QAbstractButton* button);
-void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey = nullptr);
+// caption but answers to no Alt key; `plainKey` answers to the underlined
+// letter alone, whichever the caption's language underlines.
+void setCaptionWithoutAccessKey(QAbstractButton* button, const QString& caption, QShortcut* plainKey);
