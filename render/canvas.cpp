@@ -6,6 +6,20 @@
 #include <numeric>
 #include <vector>
 
+namespace {
+// Longer than any tick: such a frame is drawn as it comes.
+constexpr std::size_t maxFrameOps = 4096;
+// Many small shapes are cheaper merged than listed.
+constexpr std::size_t maxDrawnSinceBase = 512;
+constexpr int joinGap = 16;
+
+void copyBack(QImage& to, const QImage& from, const QRect& rect)
+{
+    raster::copyRect(to, rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1, from, rect.left(), rect.top(),
+                     rect.right() + 1, rect.bottom() + 1, RasterOp::SRCCOPY);
+}
+} // namespace
+
 Canvas::Canvas(QString name, std::function<QSize()> bitmapSize)
     : name_(std::move(name))
     , bitmapSize_(std::move(bitmapSize))
@@ -22,6 +36,180 @@ QImage& Canvas::bitmap()
     return image_;
 }
 
+const QImage& Canvas::image()
+{
+    if (behind_)
+        catchUp();
+    return bitmap();
+}
+
+bool Canvas::Op::repeats(const Op& other) const
+{
+    return kind == other.kind && at == other.at && pen == other.pen && brush == other.brush && font == other.font
+        && text == other.text && copyMode == other.copyMode && source == other.source
+        && sourceVersion == other.sourceVersion;
+}
+
+// Only the state that the primitive uses, so that a change of another
+// leaves it a repeat.
+Canvas::Op Canvas::opOf(Op::Kind kind, std::initializer_list<int> at) const
+{
+    Op op;
+    op.kind = kind;
+    op.at.append(at.begin(), static_cast<qsizetype>(at.size()));
+    switch (kind) {
+    case Op::Kind::Line:
+        op.pen = Pen;
+        break;
+    case Op::Kind::Text:
+        op.font = Font;
+        op.brush = Brush.Color;
+        break;
+    case Op::Kind::Copy:
+        op.copyMode = CopyMode;
+        break;
+    default:
+        op.pen = Pen;
+        op.brush = Brush.Color;
+        break;
+    }
+    return op;
+}
+
+void Canvas::submit(Op&& op)
+{
+    if (!inFrame_) {
+        draw(op);
+        return;
+    }
+    const std::size_t index = frame_.size();
+    if (behind_ && !(index < lastFrame_.size() && op.repeats(lastFrame_[index])))
+        catchUp();
+    frame_.push_back(std::move(op));
+    if (!behind_)
+        draw(frame_.back());
+    if (frame_.size() >= maxFrameOps)
+        leaveFrames();
+}
+
+void Canvas::startFrame()
+{
+    if (behind_)
+        catchUp();
+    lastFrame_.swap(frame_);
+    frame_.clear();
+    inFrame_ = true;
+    behind_ = true;
+}
+
+// Brings the image, which holds the whole last frame, to the state after
+// the frame's ops so far, which repeat the last frame's.
+void Canvas::catchUp()
+{
+    behind_ = false;
+    const std::size_t reached = frame_.size();
+    if (reached == lastFrame_.size())
+        return;
+    QImage& picture = bitmap();
+    if (baseOps_ > 0 && reached >= baseOps_) {
+        for (const QRect& rect : drawnSinceBase_) {
+            copyBack(picture, base_, rect);
+            markChanged(rect);
+        }
+        ++version_;
+        drawnSinceBase_.clear();
+        for (std::size_t i = baseOps_; i < reached; ++i)
+            draw(frame_[i]);
+        // The frames agree this far now: the base moves up to here.
+        for (const QRect& rect : drawnSinceBase_)
+            copyBack(base_, picture, rect);
+    } else {
+        for (std::size_t i = 0; i < reached; ++i)
+            draw(frame_[i]);
+        if (reached > 0)
+            base_ = picture.copy();
+    }
+    drawnSinceBase_.clear();
+    baseOps_ = reached;
+}
+
+void Canvas::leaveFrames()
+{
+    if (behind_)
+        catchUp();
+    inFrame_ = false;
+    frame_.clear();
+    lastFrame_.clear();
+    base_ = QImage();
+    baseOps_ = 0;
+    drawnSinceBase_.clear();
+}
+
+void Canvas::draw(const Op& op)
+{
+    QImage& picture = bitmap();
+    const int* at = op.at.data();
+    const QRgb pen = toQRgb(op.pen.Color);
+    const QRgb brush = toQRgb(op.brush);
+    ++version_;
+    switch (op.kind) {
+    case Op::Kind::Rectangle:
+        if (clearsWholePicture(op)) {
+            raster::rectangle(picture, at[0], at[1], at[2], at[3], 1, pen, brush);
+            painted_.add(picture.rect());
+            allChanged_ = true;
+            return;
+        }
+        touch(at[0], at[1], at[2], at[3], op.pen.Width);
+        raster::rectangle(picture, at[0], at[1], at[2], at[3], op.pen.Width, pen, brush);
+        return;
+    case Op::Kind::Ellipse:
+        touch(at[0], at[1], at[2], at[3], op.pen.Width);
+        raster::ellipse(picture, at[0], at[1], at[2], at[3], op.pen.Width, pen, brush);
+        return;
+    case Op::Kind::Polygon: {
+        QVarLengthArray<QPoint, 4> points;
+        for (qsizetype i = 0; i + 1 < op.at.size(); i += 2)
+            points.append(QPoint(at[i], at[i + 1]));
+        touchPolygon(points, op.pen.Width);
+        raster::polygon(picture, points, op.pen.Width, pen, brush);
+        return;
+    }
+    case Op::Kind::Line:
+        touch(at[0], at[1], at[2], at[3], op.pen.Width);
+        raster::line(picture, QPoint(at[0], at[1]), QPoint(at[2], at[3]), op.pen.Width, pen);
+        return;
+    case Op::Kind::Text: {
+        const TextStamps::Stamp& stamp = textStamps_.stamp(
+            {op.font.Name, op.font.Size, op.font.Bold, op.font.Color, op.brush}, op.text);
+        touchExactly(QRect(at[0] - stamp.margin, at[1] - stamp.margin, stamp.image.width(), stamp.image.height()));
+        stampText(picture, stamp, at[0], at[1]);
+        return;
+    }
+    case Op::Kind::Copy: {
+        const QRect d(QPoint(at[0], at[1]), QPoint(at[2] - 1, at[3] - 1));
+        const QRect s(QPoint(at[4], at[5]), QPoint(at[6] - 1, at[7] - 1));
+        const QImage& source = op.source == this ? picture : op.sourcePixels;
+        // ANDing white changes nothing: where the source is untouched, only
+        // its painted part needs combining.
+        if (op.copyMode == RasterOp::SRCAND && d.size() == s.size() && op.source != this) {
+            const QPoint offset = d.topLeft() - s.topLeft();
+            for (const QRect& part : op.source->painted_.within(s)) {
+                const QRect to = part.translated(offset);
+                touchExactly(to);
+                raster::copyRect(picture, to.left(), to.top(), to.right() + 1, to.bottom() + 1, source, part.left(),
+                                 part.top(), part.right() + 1, part.bottom() + 1, op.copyMode);
+            }
+            return;
+        }
+        touchExactly(d.normalized());
+        raster::copyRect(picture, d.left(), d.top(), d.right() + 1, d.bottom() + 1, source, s.left(), s.top(),
+                         s.right() + 1, s.bottom() + 1, op.copyMode);
+        return;
+    }
+    }
+}
+
 void Canvas::notifyShape(const char* operation, std::initializer_list<int> coordinates)
 {
     if (observer_)
@@ -29,37 +217,33 @@ void Canvas::notifyShape(const char* operation, std::initializer_list<int> coord
 }
 
 // Marks the box x1..x2-1, y1..y2-1, widened by the pen, as painted.
-void Canvas::touch(int x1, int y1, int x2, int y2)
+void Canvas::touch(int x1, int y1, int x2, int y2, int penWidth)
 {
-    const int margin = Pen.Width;
-    touchExactly(QRect(QPoint(std::min(x1, x2) - margin, std::min(y1, y2) - margin),
-                       QPoint(std::max(x1, x2) + margin, std::max(y1, y2) + margin)));
+    touchExactly(QRect(QPoint(std::min(x1, x2) - penWidth, std::min(y1, y2) - penWidth),
+                       QPoint(std::max(x1, x2) + penWidth, std::max(y1, y2) + penWidth)));
 }
 
 // Marks exactly `box` as painted: for copies and texts, which use no pen.
 void Canvas::touchExactly(const QRect& box)
 {
-    bitmap();
     painted_.add(box);
     markChanged(box);
-    if (lastClear_) {
-        // Many small shapes are cheaper merged than listed.
-        if (drawnSinceClear_.size() >= 512)
-            drawnSinceClear_ = {
-                std::accumulate(drawnSinceClear_.begin(), drawnSinceClear_.end(), box, std::bit_or<QRect>())};
-        else
-            drawnSinceClear_.push_back(box);
-    }
+    if (baseOps_ == 0)
+        return;
+    if (drawnSinceBase_.size() >= maxDrawnSinceBase)
+        drawnSinceBase_ = {std::accumulate(drawnSinceBase_.begin(), drawnSinceBase_.end(), box, std::bit_or<QRect>())};
+    else
+        drawnSinceBase_.push_back(box);
 }
 
 // Marks a polygon's outline and fill band by band: the columns that its
 // edges, widened by the pen, reach within the rows of each band. The beam
 // covers less than half of its bounding box.
-void Canvas::touchPolygon(std::span<const QPoint> points)
+void Canvas::touchPolygon(std::span<const QPoint> points, int penWidth)
 {
     if (points.empty())
         return;
-    const int margin = Pen.Width;
+    const int margin = penWidth;
     int top = points.front().y();
     int bottom = top;
     for (const QPoint& p : points) {
@@ -94,41 +278,19 @@ void Canvas::touchPolygon(std::span<const QPoint> points)
         }
         if (left <= right) {
             const auto clampInt = [](double v) { return static_cast<int>(std::clamp(v, -1e9, 1e9)); };
-            touch(clampInt(std::floor(left)), row, clampInt(std::ceil(right)), row + PaintedBands::bandRows - 1);
+            touch(clampInt(std::floor(left)), row, clampInt(std::ceil(right)), row + PaintedBands::bandRows - 1,
+                  penWidth);
         }
     }
 }
 
-// A rectangle over the whole picture with a one-pixel pen, the animation's
-// clear: repeated with the same colours, only what was drawn since the last
-// one needs repainting, and the frame, to give the very same pixels.
-bool Canvas::clearsWholePicture(int x1, int y1, int x2, int y2)
+// A rectangle over the whole picture with a one-pixel pen: the clear that
+// every redraw of the picture begins with.
+bool Canvas::clearsWholePicture(const Op& op)
 {
-    QImage& picture = bitmap();
-    if (x1 != 0 || y1 != 0 || x2 != picture.width() || y2 != picture.height() || Pen.Width != 1)
-        return false;
-    const QRgb pen = toQRgb(Pen.Color);
-    const QRgb brush = toQRgb(Brush.Color);
-    if (lastClear_ && lastClear_->pen == Pen.Color && lastClear_->brush == Brush.Color) {
-        const QRect inside = picture.rect().adjusted(1, 1, -1, -1);
-        for (const QRect& drawn : drawnSinceClear_) {
-            const QRect r = drawn & inside;
-            if (!r.isEmpty())
-                raster::fillRect(picture, r.left(), r.top(), r.right() + 1, r.bottom() + 1, brush);
-            markChanged(drawn);
-        }
-        raster::fillRect(picture, 0, 0, x2, 1, pen);
-        raster::fillRect(picture, 0, y2 - 1, x2, y2, pen);
-        raster::fillRect(picture, 0, 0, 1, y2, pen);
-        raster::fillRect(picture, x2 - 1, 0, x2, y2, pen);
-    } else {
-        raster::rectangle(picture, x1, y1, x2, y2, 1, pen, brush);
-        allChanged_ = true;
-    }
-    painted_.add(picture.rect());
-    lastClear_ = Clear{Pen.Color, Brush.Color};
-    drawnSinceClear_.clear();
-    return true;
+    const QSize size = bitmap().size();
+    return op.kind == Op::Kind::Rectangle && op.at[0] == 0 && op.at[1] == 0 && op.at[2] == size.width()
+        && op.at[3] == size.height() && op.pen.Width == 1;
 }
 
 void Canvas::markChanged(const QRect& rect)
@@ -141,10 +303,6 @@ void Canvas::markChanged(const QRect& rect)
         return;
     }
     changed_.push_back(rect);
-}
-
-namespace {
-constexpr int joinGap = 16;
 }
 
 // Adds a run to a band's ordered runs, joining it with those that it
@@ -172,7 +330,7 @@ void Canvas::addRun(std::vector<ChangedRun>& runs, ChangedRun run)
 std::vector<QRect> Canvas::takeChanged()
 {
     constexpr int bandRows = PaintedBands::bandRows;
-    const QRect bounds = bitmap().rect();
+    const QRect bounds = image().rect();
     std::vector<QRect> rects;
     if (allChanged_) {
         rects.push_back(bounds);
@@ -202,31 +360,28 @@ std::vector<QRect> Canvas::takeChanged()
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)
 {
     notifyShape("Rectangle", {x1, y1, x2, y2});
-    if (clearsWholePicture(x1, y1, x2, y2))
-        return;
-    touch(x1, y1, x2, y2);
-    raster::rectangle(bitmap(), x1, y1, x2, y2, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
+    Op op = opOf(Op::Kind::Rectangle, {x1, y1, x2, y2});
+    if (clearsWholePicture(op))
+        startFrame();
+    submit(std::move(op));
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2)
 {
     notifyShape("Ellipse", {x1, y1, x2, y2});
-    touch(x1, y1, x2, y2);
-    raster::ellipse(bitmap(), x1, y1, x2, y2, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
+    submit(opOf(Op::Kind::Ellipse, {x1, y1, x2, y2}));
 }
 
 void Canvas::Polygon(std::span<const QPoint> points)
 {
-    if (observer_) {
-        std::vector<int> coordinates;
-        for (const QPoint& p : points) {
-            coordinates.push_back(p.x());
-            coordinates.push_back(p.y());
-        }
-        observer_->shape(*this, "Polygon", coordinates);
+    Op op = opOf(Op::Kind::Polygon, {});
+    for (const QPoint& p : points) {
+        op.at.append(p.x());
+        op.at.append(p.y());
     }
-    touchPolygon(points);
-    raster::polygon(bitmap(), points, Pen.Width, toQRgb(Pen.Color), toQRgb(Brush.Color));
+    if (observer_)
+        observer_->shape(*this, "Polygon", std::span<const int>(op.at.data(), op.at.size()));
+    submit(std::move(op));
 }
 
 void Canvas::MoveTo(int x, int y)
@@ -238,8 +393,7 @@ void Canvas::MoveTo(int x, int y)
 void Canvas::LineTo(int x, int y)
 {
     notifyShape("LineTo", {x, y});
-    touch(penPos_.x(), penPos_.y(), x, y);
-    raster::line(bitmap(), penPos_, QPoint(x, y), Pen.Width, toQRgb(Pen.Color));
+    submit(opOf(Op::Kind::Line, {penPos_.x(), penPos_.y(), x, y}));
     penPos_ = QPoint(x, y);
 }
 
@@ -247,32 +401,22 @@ void Canvas::TextOut(int x, int y, const QString& text)
 {
     if (observer_)
         observer_->text(*this, x, y, text);
-    const TextStamps::Stamp& stamp = textStamps_.stamp({Font.Name, Font.Size, Font.Bold, Font.Color, Brush.Color},
-                                                       text);
-    touchExactly(QRect(x - stamp.margin, y - stamp.margin, stamp.image.width(), stamp.image.height()));
-    stampText(bitmap(), stamp, x, y);
+    Op op = opOf(Op::Kind::Text, {x, y});
+    op.text = text;
+    submit(std::move(op));
 }
 
 void Canvas::CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect)
 {
     if (observer_)
         observer_->copy(*this, dest, source, sourceRect);
-    QRect d(QPoint(dest.Left, dest.Top), QPoint(dest.Right - 1, dest.Bottom - 1));
-    QRect s(QPoint(sourceRect.Left, sourceRect.Top), QPoint(sourceRect.Right - 1, sourceRect.Bottom - 1));
-    // ANDing white changes nothing: where the source is untouched, only
-    // its painted part needs combining.
-    if (CopyMode == RasterOp::SRCAND && d.size() == s.size() && &source != this) {
-        const QPoint offset = d.topLeft() - s.topLeft();
-        source.image();
-        for (const QRect& part : source.painted_.within(s)) {
-            const QRect to = part.translated(offset);
-            touchExactly(to);
-            raster::copyRect(bitmap(), to.left(), to.top(), to.right() + 1, to.bottom() + 1, source.image(),
-                             part.left(), part.top(), part.right() + 1, part.bottom() + 1, CopyMode);
-        }
-        return;
+    Op op = opOf(Op::Kind::Copy,
+                 {dest.Left, dest.Top, dest.Right, dest.Bottom, sourceRect.Left, sourceRect.Top, sourceRect.Right,
+                  sourceRect.Bottom});
+    op.source = &source;
+    if (&source != this) {
+        op.sourcePixels = source.image();
+        op.sourceVersion = source.version_;
     }
-    touchExactly(d.normalized());
-    raster::copyRect(bitmap(), d.left(), d.top(), d.right() + 1, d.bottom() + 1, source.image(), s.left(), s.top(),
-                     s.right() + 1, s.bottom() + 1, CopyMode);
+    submit(std::move(op));
 }

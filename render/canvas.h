@@ -9,8 +9,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <QVarLengthArray>
 #include <functional>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -47,6 +47,7 @@ public:
     {
         Colour Color = colours::black;
         int Width = 1;
+        bool operator==(const PenState&) const = default;
     };
     struct BrushState
     {
@@ -58,6 +59,7 @@ public:
         int Size = 8; // points
         Colour Color = colours::black;
         bool Bold = false;
+        bool operator==(const FontState&) const = default;
     };
 
     Canvas(QString name, std::function<QSize()> bitmapSize);
@@ -76,7 +78,8 @@ public:
     void CopyRect(const TRect& dest, Canvas& source, const TRect& sourceRect);
 
     const QString& name() const { return name_; }
-    const QImage& image() { return bitmap(); }
+    // The picture with everything drawn so far.
+    const QImage& image();
 
     // The parts of the picture that may have changed since the last call:
     // rectangles in bands of a few rows, sorted top to bottom and left to
@@ -85,29 +88,62 @@ public:
     void setObserver(CanvasObserver* observer) { observer_ = observer; }
 
 private:
+    // One primitive with the state it used, so that it can be compared with
+    // the last frame's and drawn later.
+    struct Op
+    {
+        enum class Kind : unsigned char { Rectangle, Ellipse, Polygon, Line, Text, Copy };
+        Kind kind;
+        // A line's from and to; a copy's destination, then source.
+        QVarLengthArray<int, 8> at;
+        PenState pen;
+        Colour brush = colours::white;
+        FontState font;
+        QString text;
+        RasterOp copyMode = RasterOp::SRCCOPY;
+        Canvas* source = nullptr;
+        quint64 sourceVersion = 0;
+        // The source as it was, kept by sharing: drawing on it detaches it.
+        QImage sourcePixels;
+        bool repeats(const Op& other) const;
+    };
+    Op opOf(Op::Kind kind, std::initializer_list<int> at) const;
+    void submit(Op&& op);
+    void draw(const Op& op);
+    void startFrame();
+    void catchUp();
+    void leaveFrames();
+
     void notifyShape(const char* operation, std::initializer_list<int> coordinates);
-    void touch(int x1, int y1, int x2, int y2);
+    void touch(int x1, int y1, int x2, int y2, int penWidth);
     void touchExactly(const QRect& box);
-    void touchPolygon(std::span<const QPoint> points);
+    void touchPolygon(std::span<const QPoint> points, int penWidth);
     QImage& bitmap();
-    bool clearsWholePicture(int x1, int y1, int x2, int y2);
+    bool clearsWholePicture(const Op& op);
 
     QString name_;
     std::function<QSize()> bitmapSize_;
     QImage image_;
+    quint64 version_ = 0;
     QPoint penPos_;
     // An AND with the white that was never painted over changes nothing.
     PaintedBands painted_;
-    // After a clear of the whole picture with a one-pixel pen, every pixel
-    // outside `drawnSinceClear_` is still as that clear left it, so the next
-    // identical clear repaints only those rectangles.
-    struct Clear
-    {
-        Colour pen;
-        Colour brush;
-    };
-    std::optional<Clear> lastClear_;
-    std::vector<QRect> drawnSinceClear_;
+
+    // The animation redraws the whole picture each tick: a clear, the same
+    // apparatus and beam, then electrons that moved. A frame runs from one
+    // clear of the whole picture to the next. While its primitives repeat
+    // the last frame's, they are not drawn and the image still holds the
+    // last frame ("behind"). At the first one that differs, the image goes
+    // back to `base_`, the last frames' common beginning, and forward to
+    // where the frame stands, so only what differs is drawn and changed.
+    bool inFrame_ = false;
+    bool behind_ = false;
+    std::vector<Op> frame_;
+    std::vector<Op> lastFrame_;
+    QImage base_;
+    std::size_t baseOps_ = 0; // the image after the frame's first baseOps_ ops
+    std::vector<QRect> drawnSinceBase_;
+
     std::vector<QRect> changed_;
     struct ChangedRun
     {
