@@ -5,8 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "render/paintedbands.h"
-
 namespace {
 
 // Screen readers present the picture as an image, with its description.
@@ -40,17 +38,18 @@ void ImageControl::keyPressEvent(QKeyEvent* event)
         QWidget::keyPressEvent(event);
 }
 
-// The picture goes to the screen in bands of a few rows: Qt hands a larger
-// blit to its thread pool, whose wake-ups cost more than the copy itself at
+// The picture goes to the screen in strips of rows: Qt hands a taller copy
+// to its thread pool, whose wake-ups cost more than the copy itself at
 // twenty frames a second.
 void ImageControl::paintEvent(QPaintEvent* event)
 {
+    constexpr int stripRows = 64;
     QPainter painter(this);
     const QImage& picture = canvas_.image();
     for (const QRect& rect : event->region()) {
-        for (int top = rect.top(); top <= rect.bottom(); top += PaintedBands::bandRows) {
-            const QRect band(rect.left(), top, rect.width(), std::min(PaintedBands::bandRows, rect.bottom() - top + 1));
-            painter.drawImage(band, picture, band);
+        for (int top = rect.top(); top <= rect.bottom(); top += stripRows) {
+            const QRect strip(rect.left(), top, rect.width(), std::min(stripRows, rect.bottom() - top + 1));
+            painter.drawImage(strip, picture, strip);
         }
     }
 }

@@ -190,12 +190,10 @@ void Tphotofrm::afterEvent()
         if (description != widgets.tube->accessibleDescription())
             widgets.tube->setAccessibleDescription(description);
     }
-    const std::vector<QRect> changed = pictures.tube.takeChanged();
-    if (changed.empty())
+    const QRect changed = pictures.tube.takeChanged();
+    if (changed.isEmpty())
         return;
-    QRegion region;
-    region.setRects(changed.data(), static_cast<int>(changed.size()));
-    widgets.tube->update(region.subtracted(widgets.variablepl->geometry().translated(-widgets.tube->pos())));
+    widgets.tube->update(QRegion(changed).subtracted(widgets.variablepl->geometry().translated(-widgets.tube->pos())));
 }
 
 void Tphotofrm::resizeEvent(QResizeEvent* event)

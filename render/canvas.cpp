@@ -11,7 +11,6 @@ namespace {
 constexpr std::size_t maxFrameOps = 4096;
 // Many small shapes are cheaper merged than listed.
 constexpr std::size_t maxDrawnSinceBase = 512;
-constexpr int joinGap = 16;
 
 void copyBack(QImage& to, const QImage& from, const QRect& rect)
 {
@@ -157,7 +156,7 @@ void Canvas::draw(const Op& op)
         if (clearsWholePicture(op)) {
             raster::rectangle(picture, at[0], at[1], at[2], at[3], 1, pen, brush);
             painted_.add(picture.rect());
-            allChanged_ = true;
+            markChanged(picture.rect());
             return;
         }
         touch(at[0], at[1], at[2], at[3], op.pen.Width);
@@ -295,66 +294,16 @@ bool Canvas::clearsWholePicture(const Op& op)
 
 void Canvas::markChanged(const QRect& rect)
 {
-    if (allChanged_)
-        return;
-    if (changed_.size() >= 2048) {
-        allChanged_ = true;
-        changed_.clear();
-        return;
-    }
-    changed_.push_back(rect);
+    changed_ |= rect;
 }
 
-// Adds a run to a band's ordered runs, joining it with those that it
-// overlaps or that lie within the join gap; a band holds a few runs, so this
-// costs less than sorting every run of every band.
-void Canvas::addRun(std::vector<ChangedRun>& runs, ChangedRun run)
+// One rectangle: painting and flushing it costs Qt far less than the same
+// pixels split over many, whose clip slows every copy.
+QRect Canvas::takeChanged()
 {
-    auto first = std::lower_bound(runs.begin(), runs.end(), run.left - joinGap,
-                                  [](const ChangedRun& existing, int left) { return existing.right < left; });
-    auto last = first;
-    for (; last != runs.end() && last->left <= run.right + joinGap; ++last) {
-        run.left = std::min(run.left, last->left);
-        run.right = std::max(run.right, last->right);
-    }
-    if (first == last) {
-        runs.insert(first, run);
-    } else {
-        *first = run;
-        runs.erase(first + 1, last);
-    }
-}
-
-// Merges the changed rectangles into bands of eight rows, joining runs that
-// lie close together: a few dozen rectangles for the screen to update.
-std::vector<QRect> Canvas::takeChanged()
-{
-    constexpr int bandRows = PaintedBands::bandRows;
-    const QRect bounds = image().rect();
-    std::vector<QRect> rects;
-    if (allChanged_) {
-        rects.push_back(bounds);
-    } else {
-        // Every band's runs, from every rectangle that crosses the band.
-        runs_.resize(static_cast<std::size_t>((bounds.height() + bandRows - 1) / bandRows));
-        for (std::vector<ChangedRun>& runs : runs_)
-            runs.clear();
-        for (const QRect& changed : changed_) {
-            const QRect rect = changed & bounds;
-            if (rect.isEmpty())
-                continue;
-            for (int band = rect.top() / bandRows; band <= rect.bottom() / bandRows; ++band)
-                addRun(runs_[static_cast<std::size_t>(band)], ChangedRun{rect.left(), rect.right() + 1});
-        }
-        for (std::size_t band = 0; band < runs_.size(); ++band) {
-            const int top = static_cast<int>(band) * bandRows;
-            for (const ChangedRun& run : runs_[band])
-                rects.emplace_back(run.left, top, run.right - run.left, std::min(bandRows, bounds.height() - top));
-        }
-    }
-    changed_.clear();
-    allChanged_ = false;
-    return rects;
+    const QRect changed = changed_ & image().rect();
+    changed_ = QRect();
+    return changed;
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2)

@@ -10,6 +10,7 @@
 #include <QRect>
 #include <QString>
 #include <QVarLengthArray>
+#include <climits>
 #include <functional>
 #include <span>
 #include <vector>
@@ -81,10 +82,9 @@ public:
     // The picture with everything drawn so far.
     const QImage& image();
 
-    // The parts of the picture that may have changed since the last call:
-    // rectangles in bands of a few rows, sorted top to bottom and left to
-    // right, none touching another, as a screen update wants them.
-    std::vector<QRect> takeChanged();
+    // The part of the picture that may have changed since the last call,
+    // empty if none.
+    QRect takeChanged();
     void setObserver(CanvasObserver* observer) { observer_ = observer; }
 
 private:
@@ -144,17 +144,8 @@ private:
     std::size_t baseOps_ = 0; // the image after the frame's first baseOps_ ops
     std::vector<QRect> drawnSinceBase_;
 
-    std::vector<QRect> changed_;
-    struct ChangedRun
-    {
-        int left;
-        int right;
-    };
-    // Each band's changed runs, left to right, none within the join gap of
-    // another; kept to spare allocations per event.
-    std::vector<std::vector<ChangedRun>> runs_;
-    static void addRun(std::vector<ChangedRun>& runs, ChangedRun run);
-    bool allChanged_ = true;
+    // Everything drawn since the screen last took it; a new picture is all new.
+    QRect changed_{0, 0, INT_MAX, INT_MAX};
     void markChanged(const QRect& rect);
     CanvasObserver* observer_ = nullptr;
     TextStamps textStamps_;
