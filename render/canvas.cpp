@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <functional>
 #include <numeric>
 #include <vector>
@@ -12,10 +13,21 @@ constexpr std::size_t maxFrameOps = 4096;
 // Many small shapes are cheaper merged than listed.
 constexpr std::size_t maxDrawnSinceBase = 512;
 
+// Copies `rect` of `from` onto the same place in `to`, an image of the same
+// size: the many small copies of a tick need none of raster::copyRect's
+// stretching and checks.
 void copyBack(QImage& to, const QImage& from, const QRect& rect)
 {
-    raster::copyRect(to, rect.left(), rect.top(), rect.right() + 1, rect.bottom() + 1, from, rect.left(), rect.top(),
-                     rect.right() + 1, rect.bottom() + 1, RasterOp::SRCCOPY);
+    const QRect r = rect & to.rect();
+    if (r.isEmpty())
+        return;
+    const qsizetype stride = to.bytesPerLine();
+    const qsizetype offset = r.top() * stride + r.left() * qsizetype(sizeof(QRgb));
+    uchar* row = to.bits() + offset;
+    const uchar* source = from.constBits() + offset;
+    const std::size_t bytes = std::size_t(r.width()) * sizeof(QRgb);
+    for (int y = 0; y < r.height(); ++y, row += stride, source += stride)
+        std::memcpy(row, source, bytes);
 }
 } // namespace
 
@@ -188,7 +200,7 @@ void Canvas::draw(const Op& op)
     case Op::Kind::Copy: {
         const QRect d(QPoint(at[0], at[1]), QPoint(at[2] - 1, at[3] - 1));
         const QRect s(QPoint(at[4], at[5]), QPoint(at[6] - 1, at[7] - 1));
-        const QImage& source = op.source == this ? picture : op.sourcePixels;
+        const QImage& source = op.source == this ? picture : *op.sourcePixels;
         // ANDing white changes nothing: where the source is untouched, only
         // its painted part needs combining.
         if (op.copyMode == RasterOp::SRCAND && d.size() == s.size() && op.source != this) {

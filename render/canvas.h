@@ -12,6 +12,7 @@
 #include <QVarLengthArray>
 #include <climits>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -104,7 +105,7 @@ private:
         Canvas* source = nullptr;
         quint64 sourceVersion = 0;
         // The source as it was, kept by sharing: drawing on it detaches it.
-        QImage sourcePixels;
+        std::optional<QImage> sourcePixels;
         bool repeats(const Op& other) const;
     };
     Op opOf(Op::Kind kind, std::initializer_list<int> at) const;
