@@ -2,9 +2,11 @@
 // up one view once it is shown and reports what it then costs: ticks and
 // repaints per second, CPU, memory and the time from exec to the first
 // painted frame.
-// Usage: lumetra-probe [SECONDS] [full|zoomed|off] [SETTLE_MS]
+// Usage: lumetra-probe [SECONDS] [full|zoomed|full-long|zoomed-long|off] [SETTLE_MS]
 //   full    light on, full view, intensity 10 (the default)
 //   zoomed  light on, zoomed view, "Slower Photoelectrons" checked
+//   -long   the same as after the light has been on for minutes, when the
+//           electrons fill the tube: the tick counter is moved on
 //   off     the light left off
 
 #include "app/imagecontrol.h"
@@ -19,7 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <cstring>
+#include <string_view>
 
 namespace {
 
@@ -55,15 +57,21 @@ int main(int argc, char* argv[])
         w.tube->installEventFilter(&painted);
         for (QTimer* timer : {w.photons, w.zoomtimer})
             QObject::connect(timer, &QTimer::timeout, [] { ++ticks; });
-        QTimer::singleShot(500, [&w, mode] {
-            if (std::strcmp(mode, "off") == 0)
+        QTimer::singleShot(500, [&window, mode] {
+            const std::string_view view(mode);
+            if (view == "off")
                 return;
+            WindowWidgets& w = window.widgets;
             w.intensitysb->setValue(w.intensitysb->maximum());
             w.photonbt->click();
-            if (std::strcmp(mode, "zoomed") == 0) {
+            const bool zoomed = view.starts_with("zoomed");
+            if (zoomed) {
                 w.Zoombt->click();
                 w.slowrb->setChecked(true);
             }
+            // The zoomed view follows electrons up to 1000 ticks old.
+            if (view.ends_with("-long"))
+                window.controls.photons.setTag(zoomed ? 5000 : 30000);
         });
         QTimer::singleShot(500 + settleMs, [measureSeconds] {
             auto* measured = new probe::Window(ticks, painted.paints);
