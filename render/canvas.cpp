@@ -175,7 +175,9 @@ void Canvas::draw(const Op& op)
         raster::rectangle(picture, at[0], at[1], at[2], at[3], op.pen.Width, pen, brush);
         return;
     case Op::Kind::Ellipse:
-        touch(at[0], at[1], at[2], at[3], op.pen.Width);
+        // Pen and all, an ellipse stays inside its box.
+        if (at[2] > at[0] && at[3] > at[1])
+            touchExactly(QRect(QPoint(at[0], at[1]), QPoint(at[2] - 1, at[3] - 1)));
         raster::ellipse(picture, at[0], at[1], at[2], at[3], op.pen.Width, pen, brush);
         return;
     case Op::Kind::Polygon: {
@@ -234,7 +236,7 @@ void Canvas::touch(int x1, int y1, int x2, int y2, int penWidth)
                        QPoint(std::max(x1, x2) + penWidth, std::max(y1, y2) + penWidth)));
 }
 
-// Marks exactly `box` as painted: for copies and texts, which use no pen.
+// Marks exactly `box` as painted: for copies, texts and ellipses.
 void Canvas::touchExactly(const QRect& box)
 {
     painted_.add(box);
