@@ -1,6 +1,7 @@
 #include "raster.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <compare>
 #include <cstdint>
@@ -238,8 +239,9 @@ EllipseRow ellipseRow(i64 w, i64 h, i64 penWidth, i64 r)
     return {insideSpan(w, h, r), {std::max(top.a, bottom.a) + k, std::min(top.b, bottom.b) - k}};
 }
 
-// Rows of the most recent small box: the program draws hundreds of
-// same-sized ellipses per frame.
+// Rows of the most recent small boxes: the program draws hundreds of
+// ellipses per frame, of two or three sizes as the rounding of their
+// corners falls.
 struct EllipseCache
 {
     i64 w = -1;
@@ -252,15 +254,20 @@ constexpr i64 kCachedRowsMax = 256;
 
 const std::vector<EllipseRow>& cachedRows(i64 w, i64 h, i64 penWidth)
 {
-    thread_local EllipseCache cache;
-    if (cache.w != w || cache.h != h || cache.penWidth != penWidth) {
-        cache.rows.resize(std::size_t(h));
-        for (i64 r = 0; r < h; ++r)
-            cache.rows[std::size_t(r)] = ellipseRow(w, h, penWidth, r);
-        cache.w = w;
-        cache.h = h;
-        cache.penWidth = penWidth;
+    thread_local std::array<EllipseCache, 4> caches;
+    thread_local std::size_t oldest = 0;
+    for (const EllipseCache& cache : caches) {
+        if (cache.w == w && cache.h == h && cache.penWidth == penWidth)
+            return cache.rows;
     }
+    EllipseCache& cache = caches[oldest];
+    oldest = (oldest + 1) % caches.size();
+    cache.rows.resize(std::size_t(h));
+    for (i64 r = 0; r < h; ++r)
+        cache.rows[std::size_t(r)] = ellipseRow(w, h, penWidth, r);
+    cache.w = w;
+    cache.h = h;
+    cache.penWidth = penWidth;
     return cache.rows;
 }
 
@@ -434,6 +441,24 @@ void ellipse(QImage& image, int x1, int y1, int x2, int y2, int penWidth, QRgb p
 
     if (h <= kCachedRowsMax) {
         const std::vector<EllipseRow>& rows = cachedRows(w, h, pw);
+        if (x1 >= 0 && x2 <= s.width && firstRow == 0 && endRow == h) {
+            // Wholly inside, as the electrons are: a few plain stores a row
+            // cost less than setting up three clipped fills.
+            for (i64 r = 0; r < h; ++r) {
+                const EllipseRow& row = rows[std::size_t(r)];
+                QRgb* pixels = s.row(y1 + r) + x1;
+                const bool filled = row.brush.a <= row.brush.b;
+                const i64 brushEnd = filled ? row.brush.b + 1 : row.inside.b + 1;
+                i64 c = row.inside.a;
+                for (const i64 penEnd = filled ? row.brush.a : brushEnd; c < penEnd; ++c)
+                    pixels[c] = pen;
+                for (; c < brushEnd; ++c)
+                    pixels[c] = brush;
+                for (; c <= row.inside.b; ++c)
+                    pixels[c] = pen;
+            }
+            return;
+        }
         for (i64 r = firstRow; r < endRow; ++r)
             drawEllipseRow(s, x1, y1 + r, rows[std::size_t(r)], pen, brush);
         return;
