@@ -1,40 +1,22 @@
 #include "canvas.h"
 
+#include "rects.h"
+
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <functional>
-#include <numeric>
 #include <vector>
 
 namespace {
 // Longer than any tick: such a frame is drawn as it comes.
 constexpr std::size_t maxFrameOps = 4096;
-// Many small shapes are cheaper merged than listed.
-constexpr std::size_t maxDrawnSinceBase = 512;
-
-// Copies `rect` of `from` onto the same place in `to`, an image of the same
-// size: the many small copies of a tick need none of raster::copyRect's
-// stretching and checks.
-void copyBack(QImage& to, const QImage& from, const QRect& rect)
-{
-    const QRect r = rect & to.rect();
-    if (r.isEmpty())
-        return;
-    const qsizetype stride = to.bytesPerLine();
-    const qsizetype offset = r.top() * stride + r.left() * qsizetype(sizeof(QRgb));
-    uchar* row = to.bits() + offset;
-    const uchar* source = from.constBits() + offset;
-    const std::size_t bytes = std::size_t(r.width()) * sizeof(QRgb);
-    for (int y = 0; y < r.height(); ++y, row += stride, source += stride)
-        std::memcpy(row, source, bytes);
-}
 } // namespace
 
 Canvas::Canvas(QString name, std::function<QSize()> bitmapSize)
     : name_(std::move(name))
     , bitmapSize_(std::move(bitmapSize))
 {
+    agreedLately_.fill(SIZE_MAX);
 }
 
 QImage& Canvas::bitmap()
@@ -121,27 +103,27 @@ void Canvas::catchUp()
     const std::size_t reached = frame_.size();
     if (reached == lastFrame_.size())
         return;
+    // The base moves up only as far as the last few frames all agreed: an
+    // op that repeats only now and then (the newest electron, in the colour
+    // it happens to have) would otherwise put the base past the next
+    // frame's first difference, which then costs a replay from the clear.
+    agreedLately_[nextAgreement_++ % agreedLately_.size()] = reached;
     QImage& picture = bitmap();
-    if (baseOps_ > 0 && reached >= baseOps_) {
-        for (const QRect& rect : drawnSinceBase_) {
-            copyBack(picture, base_, rect);
-            markChanged(rect);
-        }
+    std::size_t from = 0;
+    if (baseOps_ > 0 && reached >= baseOps_ && !savedSinceBase_.overflowed()) {
+        markChanged(savedSinceBase_.restore(picture));
         ++version_;
-        drawnSinceBase_.clear();
-        for (std::size_t i = baseOps_; i < reached; ++i)
-            draw(frame_[i]);
-        // The frames agree this far now: the base moves up to here.
-        for (const QRect& rect : drawnSinceBase_)
-            copyBack(base_, picture, rect);
-    } else {
-        for (std::size_t i = 0; i < reached; ++i)
-            draw(frame_[i]);
-        if (reached > 0)
-            base_ = picture.copy();
+        from = baseOps_;
     }
-    drawnSinceBase_.clear();
-    baseOps_ = reached;
+    savedSinceBase_.clear();
+    const std::size_t agreed = std::max(from, *std::min_element(agreedLately_.begin(), agreedLately_.end()));
+    // What is drawn up to `agreed` becomes the base: none of it is saved.
+    baseOps_ = 0;
+    for (std::size_t i = from; i < agreed; ++i)
+        draw(frame_[i]);
+    baseOps_ = agreed;
+    for (std::size_t i = agreed; i < reached; ++i)
+        draw(frame_[i]);
 }
 
 void Canvas::leaveFrames()
@@ -151,9 +133,9 @@ void Canvas::leaveFrames()
     inFrame_ = false;
     frame_.clear();
     lastFrame_.clear();
-    base_ = QImage();
     baseOps_ = 0;
-    drawnSinceBase_.clear();
+    savedSinceBase_.clear();
+    agreedLately_.fill(SIZE_MAX);
 }
 
 void Canvas::draw(const Op& op)
@@ -241,12 +223,8 @@ void Canvas::touchExactly(const QRect& box)
 {
     painted_.add(box);
     markChanged(box);
-    if (baseOps_ == 0)
-        return;
-    if (drawnSinceBase_.size() >= maxDrawnSinceBase)
-        drawnSinceBase_ = {std::accumulate(drawnSinceBase_.begin(), drawnSinceBase_.end(), box, std::bit_or<QRect>())};
-    else
-        drawnSinceBase_.push_back(box);
+    if (baseOps_ > 0)
+        savedSinceBase_.save(bitmap(), box);
 }
 
 // Marks a polygon's outline and fill band by band: the columns that its
@@ -308,7 +286,7 @@ bool Canvas::clearsWholePicture(const Op& op)
 
 void Canvas::markChanged(const QRect& rect)
 {
-    changed_ |= rect;
+    changed_ = rects::united(changed_, rect);
 }
 
 // One rectangle: painting and flushing it costs Qt far less than the same

@@ -3,6 +3,7 @@
 #include "core/colour.h"
 #include "paintedbands.h"
 #include "raster.h"
+#include "savedpixels.h"
 #include "textstamps.h"
 
 #include <QImage>
@@ -10,6 +11,7 @@
 #include <QRect>
 #include <QString>
 #include <QVarLengthArray>
+#include <array>
 #include <climits>
 #include <functional>
 #include <optional>
@@ -135,15 +137,18 @@ private:
     // clear of the whole picture to the next. While its primitives repeat
     // the last frame's, they are not drawn and the image still holds the
     // last frame ("behind"). At the first one that differs, the image goes
-    // back to `base_`, the last frames' common beginning, and forward to
-    // where the frame stands, so only what differs is drawn and changed.
+    // back to the base, the last frames' common beginning, by putting back
+    // the pixels saved under everything drawn since; then forward to where
+    // the frame stands. Only what differs is drawn and changed.
     bool inFrame_ = false;
     bool behind_ = false;
     std::vector<Op> frame_;
     std::vector<Op> lastFrame_;
-    QImage base_;
-    std::size_t baseOps_ = 0; // the image after the frame's first baseOps_ ops
-    std::vector<QRect> drawnSinceBase_;
+    std::size_t baseOps_ = 0; // the frame's first baseOps_ ops make the base
+    SavedPixels savedSinceBase_;
+    // How far each of the last frames repeated the one before.
+    std::array<std::size_t, 8> agreedLately_;
+    std::size_t nextAgreement_ = 0;
 
     // Everything drawn since the screen last took it; a new picture is all new.
     QRect changed_{0, 0, INT_MAX, INT_MAX};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rects.h"
+
 #include <QRect>
 #include <algorithm>
 #include <climits>
@@ -20,7 +22,7 @@ public:
 
     void add(const QRect& rect)
     {
-        const QRect part = rect & QRect(0, 0, size_.width(), size_.height());
+        const QRect part = rects::intersected(rect, QRect(QPoint(0, 0), size_));
         if (part.isEmpty() || bands_.empty())
             return;
         for (int band = part.top() / bandRows; band <= part.bottom() / bandRows; ++band) {

@@ -56,7 +56,8 @@ void drawAtRandom(Canvas& canvas, Canvas& beam, std::mt19937& random)
         canvas.Rectangle(x(random), y(random), x(random), y(random));
         break;
     default:
-        canvas.CopyMode = RasterOp::SRCAND;
+        // A whole copy is more than the canvas keeps to undo a frame's end.
+        canvas.CopyMode = random() % 2 ? RasterOp::SRCAND : RasterOp::SRCCOPY;
         canvas.CopyRect({0, 0, W, H}, beam, {0, 0, W, H});
         break;
     }

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <vector>
+
+// The pixels under boxes about to be drawn over, kept in drawing order:
+// putting them back, last first, returns the picture to what it was before
+// the first. They sit together in a small buffer, so that a tick reads
+// them from the cache rather than from a second picture.
+class SavedPixels
+{
+public:
+    // Keeps what `picture` holds under `box`. Beyond a whole picture's
+    // worth it keeps nothing more and is overflowed: redrawing costs less.
+    void save(const QImage& picture, const QRect& box);
+    bool overflowed() const { return overflowed_; }
+    // Puts every kept box back into `picture`, last first, and returns the
+    // rectangle around them.
+    QRect restore(QImage& picture) const;
+    void clear();
+
+private:
+    struct Box
+    {
+        QRect rect;
+        std::size_t offset; // of its first pixel in pixels_
+    };
+    std::vector<Box> boxes_;
+    std::vector<QRgb> pixels_;
+    bool overflowed_ = false;
+};
