@@ -193,7 +193,12 @@ void Tphotofrm::afterEvent()
     const QRect changed = pictures.tube.takeChanged();
     if (changed.isEmpty())
         return;
-    widgets.tube->update(QRegion(changed).subtracted(widgets.variablepl->geometry().translated(-widgets.tube->pos())));
+    // The settings panel lies over the picture; Qt would repaint it too.
+    const QRect panel = widgets.variablepl->geometry().translated(-widgets.tube->pos());
+    if (widgets.variablepl->isVisible() && panel.intersects(changed))
+        widgets.tube->update(QRegion(changed).subtracted(panel));
+    else
+        widgets.tube->update(changed);
 }
 
 void Tphotofrm::resizeEvent(QResizeEvent* event)
