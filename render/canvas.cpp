@@ -224,7 +224,7 @@ void Canvas::touchExactly(const QRect& box)
     painted_.add(box);
     markChanged(box);
     if (baseOps_ > 0)
-        savedSinceBase_.save(bitmap(), box);
+        savedSinceBase_.save(image_, box); // draw() has made the image
 }
 
 // Marks a polygon's outline and fill band by band: the columns that its

@@ -241,24 +241,30 @@ EllipseRow ellipseRow(i64 w, i64 h, i64 penWidth, i64 r)
 
 // Rows of the most recent small boxes: the program draws hundreds of
 // ellipses per frame, of two or three sizes as the rounding of their
-// corners falls.
+// corners falls. For boxes of an electron's size it also keeps where each
+// pixel lies from the box's corner, in rows of `rowPixels` pixels, so that
+// drawing one wholly inside the picture is a store a pixel.
 struct EllipseCache
 {
     i64 w = -1;
     i64 h = -1;
     i64 penWidth = -1;
     std::vector<EllipseRow> rows;
+    i64 rowPixels = -1;
+    std::vector<i64> penPixels;
+    std::vector<i64> brushPixels;
 };
 
 constexpr i64 kCachedRowsMax = 256;
+constexpr i64 kPlacedPixelsMax = 256;
 
-const std::vector<EllipseRow>& cachedRows(i64 w, i64 h, i64 penWidth)
+EllipseCache& cachedEllipse(i64 w, i64 h, i64 penWidth)
 {
     thread_local std::array<EllipseCache, 4> caches;
     thread_local std::size_t oldest = 0;
-    for (const EllipseCache& cache : caches) {
+    for (EllipseCache& cache : caches) {
         if (cache.w == w && cache.h == h && cache.penWidth == penWidth)
-            return cache.rows;
+            return cache;
     }
     EllipseCache& cache = caches[oldest];
     oldest = (oldest + 1) % caches.size();
@@ -268,7 +274,22 @@ const std::vector<EllipseRow>& cachedRows(i64 w, i64 h, i64 penWidth)
     cache.w = w;
     cache.h = h;
     cache.penWidth = penWidth;
-    return cache.rows;
+    cache.rowPixels = -1;
+    return cache;
+}
+
+void placePixels(EllipseCache& cache, i64 rowPixels)
+{
+    cache.penPixels.clear();
+    cache.brushPixels.clear();
+    for (i64 r = 0; r < cache.h; ++r) {
+        const EllipseRow& row = cache.rows[std::size_t(r)];
+        for (i64 c = row.inside.a; c <= row.inside.b; ++c) {
+            const bool inBrush = c >= row.brush.a && c <= row.brush.b;
+            (inBrush ? cache.brushPixels : cache.penPixels).push_back(r * rowPixels + c);
+        }
+    }
+    cache.rowPixels = rowPixels;
 }
 
 void drawEllipseRow(const Surface& s, i64 x1, i64 y, const EllipseRow& row, QRgb pen, QRgb brush)
@@ -440,27 +461,20 @@ void ellipse(QImage& image, int x1, int y1, int x2, int y2, int penWidth, QRgb p
     const Surface s = surfaceOf(image);
 
     if (h <= kCachedRowsMax) {
-        const std::vector<EllipseRow>& rows = cachedRows(w, h, pw);
-        if (x1 >= 0 && x2 <= s.width && firstRow == 0 && endRow == h) {
-            // Wholly inside, as the electrons are: a few plain stores a row
-            // cost less than setting up three clipped fills.
-            for (i64 r = 0; r < h; ++r) {
-                const EllipseRow& row = rows[std::size_t(r)];
-                QRgb* pixels = s.row(y1 + r) + x1;
-                const bool filled = row.brush.a <= row.brush.b;
-                const i64 brushEnd = filled ? row.brush.b + 1 : row.inside.b + 1;
-                i64 c = row.inside.a;
-                for (const i64 penEnd = filled ? row.brush.a : brushEnd; c < penEnd; ++c)
-                    pixels[c] = pen;
-                for (; c < brushEnd; ++c)
-                    pixels[c] = brush;
-                for (; c <= row.inside.b; ++c)
-                    pixels[c] = pen;
-            }
+        EllipseCache& cache = cachedEllipse(w, h, pw);
+        if (x1 >= 0 && x2 <= s.width && firstRow == 0 && endRow == h && w * h <= kPlacedPixelsMax) {
+            const i64 rowPixels = s.stride / i64(sizeof(QRgb));
+            if (cache.rowPixels != rowPixels)
+                placePixels(cache, rowPixels);
+            QRgb* corner = s.row(y1) + x1;
+            for (const i64 at : cache.penPixels)
+                corner[at] = pen;
+            for (const i64 at : cache.brushPixels)
+                corner[at] = brush;
             return;
         }
         for (i64 r = firstRow; r < endRow; ++r)
-            drawEllipseRow(s, x1, y1 + r, rows[std::size_t(r)], pen, brush);
+            drawEllipseRow(s, x1, y1 + r, cache.rows[std::size_t(r)], pen, brush);
         return;
     }
     for (i64 r = firstRow; r < endRow; ++r)

@@ -2,24 +2,33 @@
 
 #include "rects.h"
 
+#include <algorithm>
 #include <cstring>
 
 void SavedPixels::save(const QImage& picture, const QRect& box)
 {
-    const QRect rect = rects::intersected(box, picture.rect());
+    const int width = picture.width();
+    const int height = picture.height();
+    const QRect rect = rects::intersected(box, QRect(0, 0, width, height));
     if (overflowed_ || rect.isEmpty())
         return;
     const std::size_t area = std::size_t(rect.width()) * std::size_t(rect.height());
-    if (pixels_.size() + area > std::size_t(picture.width()) * std::size_t(picture.height())) {
+    const std::size_t limit = std::size_t(width) * std::size_t(height);
+    if (used_ + area > limit) {
         overflowed_ = true;
         return;
     }
-    boxes_.push_back({rect, pixels_.size()});
-    pixels_.resize(pixels_.size() + area);
-    QRgb* saved = pixels_.data() + boxes_.back().offset;
-    const uchar* row = picture.constBits() + rect.top() * picture.bytesPerLine() + rect.left() * qsizetype(sizeof(QRgb));
+    // The buffer only grows, up to the limit: a tick's saves reuse the last
+    // tick's room.
+    if (pixels_.size() < used_ + area)
+        pixels_.resize(std::max(used_ + area, std::min(2 * pixels_.size(), limit)));
+    boxes_.push_back({rect, used_});
+    QRgb* saved = pixels_.data() + used_;
+    used_ += area;
+    const qsizetype stride = picture.bytesPerLine();
+    const uchar* row = picture.constBits() + rect.top() * stride + rect.left() * qsizetype(sizeof(QRgb));
     const std::size_t bytes = std::size_t(rect.width()) * sizeof(QRgb);
-    for (int y = 0; y < rect.height(); ++y, row += picture.bytesPerLine(), saved += rect.width())
+    for (int y = 0; y < rect.height(); ++y, row += stride, saved += rect.width())
         std::memcpy(saved, row, bytes);
 }
 
@@ -34,8 +43,9 @@ QRect SavedPixels::restore(QImage& picture) const
         const QRect& rect = box->rect;
         const std::size_t bytes = std::size_t(rect.width()) * sizeof(QRgb);
         const QRgb* saved = pixels_.data() + box->offset;
-        for (int y = rect.top(); y <= rect.bottom(); ++y, saved += rect.width())
-            std::memcpy(bits + y * stride + rect.left() * qsizetype(sizeof(QRgb)), saved, bytes);
+        uchar* row = bits + rect.top() * stride + rect.left() * qsizetype(sizeof(QRgb));
+        for (int y = 0; y < rect.height(); ++y, row += stride, saved += rect.width())
+            std::memcpy(row, saved, bytes);
         restored = rects::united(restored, rect);
     }
     return restored;
@@ -44,6 +54,6 @@ QRect SavedPixels::restore(QImage& picture) const
 void SavedPixels::clear()
 {
     boxes_.clear();
-    pixels_.clear();
+    used_ = 0;
     overflowed_ = false;
 }

@@ -28,5 +28,6 @@ private:
     };
     std::vector<Box> boxes_;
     std::vector<QRgb> pixels_;
+    std::size_t used_ = 0; // pixels_ beyond this are room for the next saves
     bool overflowed_ = false;
 };
