@@ -13,7 +13,7 @@ void SavedPixels::save(const QImage& picture, const QRect& box)
     if (overflowed_ || rect.isEmpty())
         return;
     const std::size_t area = std::size_t(rect.width()) * std::size_t(rect.height());
-    const std::size_t limit = std::size_t(width) * std::size_t(height);
+    const std::size_t limit = std::size_t(width) * std::size_t(height) / 4;
     if (used_ + area > limit) {
         overflowed_ = true;
         return;

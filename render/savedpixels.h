@@ -11,8 +11,9 @@
 class SavedPixels
 {
 public:
-    // Keeps what `picture` holds under `box`. Beyond a whole picture's
-    // worth it keeps nothing more and is overflowed: redrawing costs less.
+    // Keeps what `picture` holds under `box`. Beyond a quarter of the
+    // picture it keeps nothing more and is overflowed: redrawing the frame
+    // costs about as much, and the buffer stays small.
     void save(const QImage& picture, const QRect& box);
     bool overflowed() const { return overflowed_; }
     // Puts every kept box back into `picture`, last first, and returns the
