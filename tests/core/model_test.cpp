@@ -2,6 +2,7 @@
 // positions and the animation's stream as its handlers run it.
 
 #include "core/experiment.h"
+#include "core/formatting.h"
 #include "core/texts.h"
 #include "model/apparatus.h"
 #include "model/photoelectrons.h"
@@ -88,6 +89,14 @@ TEST(Apparatus, NeedleAnglesAndTheReading)
     for (const Reading& r : readings)
         EXPECT_EQ(texts::voltageReading(retardingVoltage(r.position)), QString::fromLatin1(r.text));
     EXPECT_NEAR(retardingVoltage(3000), 3.807, 5e-4);
+
+    // Each tick formats the same voltage again, and the picture's
+    // description formats it in another width between ticks.
+    EXPECT_EQ(formatFixed(retardingVoltage(1000), 0, 3), QStringLiteral("2.198"));
+    EXPECT_EQ(texts::voltageReading(retardingVoltage(1000)), QStringLiteral("V = 2.198 V"));
+    EXPECT_EQ(texts::voltageReading(retardingVoltage(1000)), QStringLiteral("V = 2.198 V"));
+    EXPECT_EQ(formatFixed(0.0, 6, 3), QStringLiteral(" 0.000"));
+    EXPECT_EQ(formatFixed(-0.0, 6, 3), QStringLiteral("-0.000"));
 }
 
 TEST(Photoelectrons, PositionPeriodAndCounter)
