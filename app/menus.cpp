@@ -50,6 +50,11 @@ void Tphotofrm::createMenus()
     w.ShowEnergyev1 = item(w.Options1, controls.ShowEnergyev1);
     w.ShowPhoto = item(w.Options1, controls.ShowPhoto);
 
+    w.Notebook1 = topLevelItem(w.MainMenu1, controls.Notebook1);
+    w.ShowNotebook1 = item(w.Notebook1, controls.ShowNotebook1);
+    w.Record1 = item(w.Notebook1, controls.Record1);
+    w.Record1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+
     w.Help1 = topLevelItem(w.MainMenu1, controls.Help1);
     w.About1 = item(w.Help1, controls.About1);
 

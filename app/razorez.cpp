@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/texts.h"
 #include "imagecontrol.h"
+#include "notebookwindow.h"
 #include "radiogroup.h"
 
 #include <QAccessible>
@@ -49,6 +50,15 @@ Tphotofrm::~Tphotofrm()
     controls.setObserver(nullptr);
 }
 
+void Tphotofrm::ShowNotebook1Click()
+{
+    if (!notebookWindow_)
+        notebookWindow_ = std::make_unique<NotebookWindow>(notebook, widgets.Record1);
+    notebookWindow_->show();
+    notebookWindow_->raise();
+    notebookWindow_->activateWindow();
+}
+
 // A user's input becomes a change of the control, which runs the handler
 // by the controls' rules; every event goes through guarded().
 void Tphotofrm::followUserInput()
@@ -78,7 +88,8 @@ void Tphotofrm::followUserInput()
 
     for (MenuItem* control :
          {&controls.Copy1, &controls.copy2, &controls.Print1, &controls.Print2, &controls.Exit1, &controls.About1,
-          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto}) {
+          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto,
+          &controls.ShowNotebook1, &controls.Record1}) {
         auto* action = qobject_cast<QAction*>(widgetOf(*control));
         connect(action, &QAction::triggered, this, [this, control, action] {
             // A check mark changes only where the handler sets it.
@@ -125,14 +136,22 @@ namespace {
 
 // Menus, tool tips and the error report's message box take the focus for a
 // moment without being windows of their own: while they have it the main
-// window stays the program's active window.
+// window stays the program's active window. The notebook and the dialogs it
+// opens are a companion beside it, as another program's windows would be.
 bool isProgramWindow(const QWindow* window)
 {
     if (window->type() == Qt::Popup || window->type() == Qt::ToolTip)
         return false;
-    for (const QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->windowHandle() == window)
-            return !qobject_cast<const QMessageBox*>(widget);
+    for (const QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->windowHandle() != window)
+            continue;
+        if (qobject_cast<const QMessageBox*>(widget))
+            return false;
+        for (const QWidget* owner = widget; owner; owner = owner->parentWidget())
+            if (dynamic_cast<const NotebookWindow*>(owner))
+                return false;
+        return true;
+    }
     return true;
 }
 
@@ -213,6 +232,9 @@ void Tphotofrm::closeEvent(QCloseEvent* event)
     closed_ = true;
     widgets.photons->stop();
     widgets.zoomtimer->stop();
+    // Its rows are on disk already: every edit is saved as it is made.
+    if (notebookWindow_)
+        notebookWindow_->close();
     event->accept();
 }
 

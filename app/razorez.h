@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QPointer>
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 class ImageControl;
@@ -23,6 +24,7 @@ class QScrollBar;
 class QShortcut;
 class QTimer;
 class QWindow;
+class NotebookWindow;
 class RadioGroupBox;
 class Taboutboxp;
 
@@ -72,6 +74,9 @@ struct WindowWidgets
     QAction* ShowFrequency1;
     QAction* ShowEnergyev1;
     QAction* ShowPhoto;
+    QMenu* Notebook1;
+    QAction* ShowNotebook1;
+    QAction* Record1;
     QMenu* Help1;
     QAction* About1;
     QMenu* PopupMenu1;
@@ -98,6 +103,10 @@ public:
     void Exit1Click() override;
     void BitBtn1Click() override;
     void About1Click() override;
+    void ShowNotebook1Click() override;
+
+    // The notebook's window, once it has been opened.
+    NotebookWindow* notebookWindow() const { return notebookWindow_.get(); }
 
     // Runs an event's handler: an error that escapes it goes to the
     // application's error report, and the program goes on.
@@ -152,6 +161,7 @@ private:
     bool closed_ = false;
     bool shown_ = false;
     QPointer<QWindow> lastFocusWindow_;
+    std::unique_ptr<NotebookWindow> notebookWindow_;
 };
 
 // A button whose access key the menu bar owns keeps the underline in its

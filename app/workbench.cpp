@@ -1,5 +1,27 @@
 #include "workbench.h"
 
+#include "core/viewmode.h"
+
+namespace {
+
+// Only the light switch, the zoom button and unknown-metals mode change
+// whether the light is on in the full view, where the meter is in the
+// picture and a row can be recorded. Their handlers may end in an error:
+// recording follows however they end.
+template <typename Handler>
+void followedByRecordable(Controls& controls, Handler handler)
+{
+    struct AfterHandler
+    {
+        Controls& controls;
+        ~AfterHandler() { controls.Record1.setEnabled(isLightOn(controls) && !isZoomed(controls)); }
+    };
+    const AfterHandler after{controls};
+    handler();
+}
+
+} // namespace
+
 Workbench::Workbench(QChar decimalSeparator, PrinterPort& printer, CopyAndPrint::Clipboard clipboard)
     : pictures(controls)
     , unknown_(controls, state, decimalSeparator)
@@ -18,9 +40,9 @@ void Workbench::bindHandlers()
     c.colourbt.onClick = [this] { colourbtClick(); };
     c.tubebt.onClick = [this] { tubebtClick(); };
     c.zoomtubebt.onClick = [this] { zoomtubebtClick(); };
-    c.photonbt.onClick = [this] { photonbtClick(); };
-    c.Zoombt.onClick = [this] { ZoombtClick(); };
-    c.unknownrb.onClick = [this] { unknownrbClick(); };
+    c.photonbt.onClick = [this] { followedByRecordable(controls, [this] { photonbtClick(); }); };
+    c.Zoombt.onClick = [this] { followedByRecordable(controls, [this] { ZoombtClick(); }); };
+    c.unknownrb.onClick = [this] { followedByRecordable(controls, [this] { unknownrbClick(); }); };
     c.retardsb.onChange = [this] { retardsbChange(); };
     c.intensitysb.onChange = [this] { intensitysbChange(); };
     c.coloursb.onChange = [this] { coloursbChange(); };
@@ -32,10 +54,17 @@ void Workbench::bindHandlers()
     c.Print2.onClick = [this] { Print1Click(); };
     c.Exit1.onClick = [this] { Exit1Click(); };
     c.About1.onClick = [this] { About1Click(); };
+    c.ShowNotebook1.onClick = [this] { ShowNotebook1Click(); };
+    c.Record1.onClick = [this] { Record1Click(); };
     c.ShowWavelength1.onClick = [this] { ShowWavelength1Click(); };
     c.ShowFrequency1.onClick = [this] { ShowFrequency1Click(); };
     c.ShowEnergyev1.onClick = [this] { ShowEnergyev1Click(); };
     c.ShowPhoto.onClick = [this] { ShowPhotoClick(); };
     c.photons.onTimer = [this] { photonsTimer(); };
     c.zoomtimer.onTimer = [this] { zoomtimerTimer(); };
+}
+
+void Workbench::Record1Click()
+{
+    notebook.record(readMeasurement(controls, state));
 }

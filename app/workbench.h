@@ -4,6 +4,7 @@
 #include "core/experiment.h"
 #include "light/light.h"
 #include "model/animation.h"
+#include "notebook/notebook.h"
 #include "output/copyprint.h"
 #include "render/pictures.h"
 #include "unknown/unknownmetals.h"
@@ -24,6 +25,7 @@ public:
     Controls controls;
     Experiment state;
     Pictures pictures;
+    Notebook notebook;
 
     // Apparatus and animation.
     void tubebtClick() { apparatus_.tubebtClick(); }
@@ -54,10 +56,14 @@ public:
     void Copy1Click() { output_.Copy1Click(); }
     void Print1Click() { output_.Print1Click(); }
 
-    // The window's own: closing it and the About dialog.
+    // The notebook: a row of what the window shows now.
+    void Record1Click();
+
+    // The window's own: closing it, the About dialog and the notebook's window.
     virtual void Exit1Click() { }
     virtual void BitBtn1Click() { }
     virtual void About1Click() { }
+    virtual void ShowNotebook1Click() { }
 
 private:
     void bindHandlers();

@@ -252,6 +252,9 @@ Controls::Controls()
     , ShowFrequency1(*this, "ShowFrequency1", texts::showFrequency(), true)
     , ShowEnergyev1(*this, "ShowEnergyev1", texts::showEnergy(), true)
     , ShowPhoto(*this, "ShowPhoto", texts::showPhotoelectrons(), true)
+    , Notebook1(*this, "Notebook1", texts::notebookMenu())
+    , ShowNotebook1(*this, "ShowNotebook1", texts::showNotebook())
+    , Record1(*this, "Record1", texts::recordMeasurement())
     , Help1(*this, "Help1", texts::helpMenu())
     , About1(*this, "About1", texts::about())
     , PopupMenu1(*this, Control::Kind::Menu, "PopupMenu1")
@@ -272,6 +275,7 @@ Controls::Controls()
         hidden->hide();
     Zoombt.setEnabled(false);
     slowrb.setEnabled(false);
+    Record1.setEnabled(false);
     metalused.setItemIndex(0);
 }
 

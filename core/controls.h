@@ -276,6 +276,9 @@ public:
     MenuItem ShowFrequency1;
     MenuItem ShowEnergyev1;
     MenuItem ShowPhoto;
+    MenuItem Notebook1;
+    MenuItem ShowNotebook1;
+    MenuItem Record1; // in use while the meter is in the picture: the light on, the full view
     MenuItem Help1;
     MenuItem About1;
     Control PopupMenu1;

@@ -19,6 +19,7 @@ struct Experiment
     std::array<double, 4> workfunctions{};  // eV, indexed by the metal in use
     double photonenergy = 0;                // eV
     int currentflowing = 0;                 // 1 when the latest tick counted a photocurrent
+    int meterreading = 0;                   // divisions the picture's meter shows: intensity x currentflowing
     int colourindex = 0;                    // input of the colour mapper
     Canvas* colourcanvas = nullptr;         // canvas whose pen and brush the colour mapper sets
 };

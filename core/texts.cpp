@@ -136,6 +136,21 @@ QString showPhotoelectrons()
     return QCoreApplication::translate("Window", "Show &Photoelectrons");
 }
 
+QString notebookMenu()
+{
+    return QCoreApplication::translate("Window", "&Notebook");
+}
+
+QString showNotebook()
+{
+    return QCoreApplication::translate("Window", "&Show Notebook");
+}
+
+QString recordMeasurement()
+{
+    return QCoreApplication::translate("Window", "&Record Measurement");
+}
+
 QString helpMenu()
 {
     return QCoreApplication::translate("Window", "&Help");

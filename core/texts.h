@@ -35,6 +35,9 @@ QString showWavelength();
 QString showFrequency();
 QString showEnergy();
 QString showPhotoelectrons();
+QString notebookMenu();
+QString showNotebook();
+QString recordMeasurement();
 QString helpMenu();
 QString about();
 

@@ -68,6 +68,7 @@ void ApparatusAnimation::tubebtClick()
     canvas.LineTo(at.rightWireX, at.meterY);
 
     const double meter = meterAngle(controls.intensitysb.value(), state.currentflowing);
+    state_.meterreading = controls.intensitysb.value() * state.currentflowing;
     canvas.Pen.Color = colours::red;
     canvas.Pen.Width = 2;
     canvas.LineTo(truncated(state.emitterx / 2 + state.collectorx + 11 * std::sin(meter)) + at.electronSize,

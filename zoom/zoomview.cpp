@@ -42,6 +42,7 @@ void ZoomedView::zoomtubebtClick()
     state_.colourcanvas = &canvas;
     canvas.Brush.Color = colours::white;
     canvas.Rectangle(0, 0, width, height);
+    state_.meterreading = 0; // the close-up has no meter
     controls.colourbt.invoke();
     const std::array<QPoint, 3> beam = {QPoint(width, 0), QPoint(state_.emitterx + 1, 0),
                                         QPoint(state_.emitterx + 1, height)};

@@ -10,12 +10,14 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(subsystems model light zoom unknown output)
-set(folders core render ${subsystems} app)
+set(folders core render ${subsystems} notebook app)
 set(allowed_core core)
 set(allowed_render core render)
 foreach(subsystem ${subsystems})
     set(allowed_${subsystem} core render ${subsystem})
 endforeach()
+# The notebook reads the controls and the state; it draws nothing.
+set(allowed_notebook core notebook)
 set(allowed_app ${folders})
 
 file(GLOB widgets_headers RELATIVE ${WIDGETS_HEADERS_DIR} ${WIDGETS_HEADERS_DIR}/Q*)

@@ -3,6 +3,7 @@
 #include "app/imagecontrol.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
+#include "notebook/results.h"
 #include "output.h"
 #include "scenariorunner.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTimer>
 #include <optional>
@@ -186,4 +188,59 @@ void ScenarioRunner::get(const QString& name, const QString& property)
     if (const std::optional<QString> value = controlProperty(window(), target, property))
         return out::line(asked + QStringLiteral(" = ") + *value);
     refuse(QStringLiteral("%1 has no property %2").arg(name, property));
+}
+
+namespace {
+
+// One field of a recorded row, as `get notebook.Row N.FIELD` prints it.
+std::optional<QString> rowField(const Measurement& row, const QString& field)
+{
+    const QString hidden = QStringLiteral("hidden");
+    if (field == QStringLiteral("Metal"))
+        return QString::number(row.metal);
+    if (field == QStringLiteral("Unknown"))
+        return out::boolean(row.unknown);
+    if (field == QStringLiteral("Metal4Number"))
+        return row.unknown && row.metal == 4 ? out::quoted(row.metal4Number) : QStringLiteral("none");
+    if (field == QStringLiteral("Wavelength"))
+        return row.wavelength ? QString::number(*row.wavelength) : hidden;
+    if (field == QStringLiteral("Frequency"))
+        return row.frequency ? out::real(*row.frequency) : hidden;
+    if (field == QStringLiteral("Energy"))
+        return row.energy ? out::real(*row.energy) : hidden;
+    if (field == QStringLiteral("Intensity"))
+        return QString::number(row.intensity);
+    if (field == QStringLiteral("Voltage"))
+        return out::real(row.voltage);
+    if (field == QStringLiteral("Current"))
+        return QString::number(row.current);
+    return std::nullopt;
+}
+
+} // namespace
+
+// `notebook.Rows`, `notebook.Row N.FIELD` and `notebook.Fit M`.
+void ScenarioRunner::getNotebook(const QString& asked)
+{
+    const std::vector<Measurement>& rows = window().notebook.rows();
+    static const QRegularExpression rowPattern(QStringLiteral("^notebook\\.Row (\\d+)\\.(\\w+)$"));
+    static const QRegularExpression fitPattern(QStringLiteral("^notebook\\.Fit (U?)([1-4])$"));
+    if (asked == QStringLiteral("notebook.Rows"))
+        return out::line(asked + QStringLiteral(" = ") + QString::number(rows.size()));
+    if (const QRegularExpressionMatch match = rowPattern.match(asked); match.hasMatch()) {
+        const qsizetype number = match.captured(1).toLongLong();
+        if (number < 1 || number > static_cast<qsizetype>(rows.size()))
+            return refuse(QStringLiteral("the notebook has no row %1").arg(match.captured(1)));
+        if (const std::optional<QString> value = rowField(rows[number - 1], match.captured(2)))
+            return out::line(asked + QStringLiteral(" = ") + *value);
+        return refuse(QStringLiteral("a notebook row has no field %1").arg(match.captured(2)));
+    }
+    if (const QRegularExpressionMatch match = fitPattern.match(asked); match.hasMatch()) {
+        if (!match.captured(1).isEmpty())
+            return out::line(asked + QStringLiteral(" = hidden"));
+        const std::optional<LineFit> fit = fitOfKnownMetal(analyse(rows), match.captured(2).toInt());
+        return out::line(asked + QStringLiteral(" = ")
+                         + (fit ? out::real(fit->slope) + u' ' + out::real(fit->workFunction) : QStringLiteral("none")));
+    }
+    refuse(QStringLiteral("unknown name: %1").arg(asked));
 }

@@ -101,6 +101,8 @@ void ScenarioRunner::run(const QString& line)
     } else if (command == QStringLiteral("trace") && words.size() == 2
                && (name == QStringLiteral("on") || name == QStringLiteral("off"))) {
         trace_.on = name == QStringLiteral("on");
+    } else if (command == QStringLiteral("get") && name.startsWith(QStringLiteral("notebook."))) {
+        getNotebook(line.mid(command.size() + 1));
     } else if (command == QStringLiteral("get") && words.size() == 2) {
         const qsizetype dot = name.indexOf(u'.');
         get(dot < 0 ? name : name.left(dot), dot < 0 ? QString() : name.mid(dot + 1));

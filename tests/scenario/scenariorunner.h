@@ -33,6 +33,7 @@ private:
     void invoke(const QString& name);
     void tick(int count);
     void get(const QString& name, const QString& property);
+    void getNotebook(const QString& asked);
     void pixel(const QString& image, int x, int y);
     void afterAbout(QObject* control);
 
