@@ -78,13 +78,13 @@ QVariant NotebookTableModel::headerData(int section, Qt::Orientation orientation
     case Frequency:
         return QCoreApplication::translate("Notebook", "Frequency (10¹⁴ Hz)");
     case Energy:
-        return QCoreApplication::translate("Notebook", "Photon energy (eV)");
+        return QCoreApplication::translate("Notebook", "Energy (eV)");
     case Intensity:
         return QCoreApplication::translate("Notebook", "Intensity");
     case Voltage:
-        return QCoreApplication::translate("Notebook", "Retarding voltage (V)");
+        return QCoreApplication::translate("Notebook", "Voltage (V)");
     case Current:
-        return QCoreApplication::translate("Notebook", "Photocurrent");
+        return QCoreApplication::translate("Notebook", "Current");
     }
     return {};
 }

@@ -40,6 +40,10 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     , clearButton_(new QPushButton(notebookText("C&lear…"), this))
 {
     setObjectName(QStringLiteral("notebook"));
+    recordButton_->setObjectName(QStringLiteral("record"));
+    deleteButton_->setObjectName(QStringLiteral("deleteRows"));
+    undoButton_->setObjectName(QStringLiteral("undoDelete"));
+    clearButton_->setObjectName(QStringLiteral("clear"));
     setWindowTitle(notebookText("Notebook - %1").arg(texts::applicationTitle()));
     resize(720, 520);
 

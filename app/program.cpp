@@ -3,6 +3,7 @@
 #include "aboutbox.h"
 #include "core/texts.h"
 #include "fonts.h"
+#include "notebook/notebookstore.h"
 #include "qtprinter.h"
 #include "razorez.h"
 
@@ -10,6 +11,7 @@
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QTimer>
 #include <QTranslator>
 
 #ifdef __GLIBC__
@@ -66,6 +68,14 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
     Tphotofrm photofrm(desktopSeams(printer));
     Taboutboxp aboutboxp(&photofrm);
     photofrm.aboutboxp = &aboutboxp;
+    // The notebook's file is read before the window shows; a problem with it
+    // is told once the window is there, and the program goes on.
+    NotebookStore notebookFile(photofrm.notebook, NotebookStore::standardPath(), [&photofrm](const QString& message) {
+        QTimer::singleShot(0, &photofrm, [&photofrm, message] {
+            photofrm.seams().showError(texts::applicationTitle(), message);
+        });
+    });
+    notebookFile.load();
 
     photofrm.show();
     if (photofrm.seams().placesWindows)

@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegion>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
@@ -50,13 +51,46 @@ Tphotofrm::~Tphotofrm()
     controls.setObserver(nullptr);
 }
 
-void Tphotofrm::ShowNotebook1Click()
+void Tphotofrm::showNotebookWindow(bool activate)
 {
-    if (!notebookWindow_)
+    if (!notebookWindow_) {
         notebookWindow_ = std::make_unique<NotebookWindow>(notebook, widgets.Record1);
+        placeBeside(*notebookWindow_);
+    }
+    notebookWindow_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);
     notebookWindow_->show();
     notebookWindow_->raise();
-    notebookWindow_->activateWindow();
+    if (activate)
+        notebookWindow_->activateWindow();
+}
+
+// Right of the main window, or left of it, where the screen has the room;
+// otherwise where the window manager puts it.
+void Tphotofrm::placeBeside(QWidget& companion) const
+{
+    if (!seams_.placesWindows || !screen())
+        return;
+    const QRect room = screen()->availableGeometry();
+    const QRect main = outerGeometry();
+    const int width = companion.width() + 2 * 8;
+    if (main.right() + width <= room.right())
+        companion.move(main.right() + 8, main.top());
+    else if (main.left() - width >= room.left())
+        companion.move(main.left() - width + 8, main.top());
+}
+
+void Tphotofrm::ShowNotebook1Click()
+{
+    showNotebookWindow(true);
+}
+
+// A row recorded with the notebook closed opens it beside the main window,
+// which keeps the focus: the row is seen, and announced.
+void Tphotofrm::Record1Click()
+{
+    if (!notebookWindow_ || !notebookWindow_->isVisible())
+        showNotebookWindow(false);
+    Workbench::Record1Click();
 }
 
 // A user's input becomes a change of the control, which runs the handler

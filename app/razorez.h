@@ -104,6 +104,7 @@ public:
     void BitBtn1Click() override;
     void About1Click() override;
     void ShowNotebook1Click() override;
+    void Record1Click() override;
 
     // The notebook's window, once it has been opened.
     NotebookWindow* notebookWindow() const { return notebookWindow_.get(); }
@@ -155,6 +156,8 @@ private:
     void firstShown();
     std::vector<QWidget*> keyboardOrder() const;
     void placeClientArea();
+    void showNotebookWindow(bool activate);
+    void placeBeside(QWidget& companion) const;
 
     Seams seams_;
     QHash<const Control*, QObject*> widgetOf_;

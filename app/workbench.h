@@ -57,7 +57,7 @@ public:
     void Print1Click() { output_.Print1Click(); }
 
     // The notebook: a row of what the window shows now.
-    void Record1Click();
+    virtual void Record1Click();
 
     // The window's own: closing it, the About dialog and the notebook's window.
     virtual void Exit1Click() { }

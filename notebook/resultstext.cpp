@@ -20,7 +20,7 @@ QString fixed(double value, int decimals, const QLocale& locale)
 
 QString volts(double value, const QLocale& locale)
 {
-    return notebookText("%1 V").arg(fixed(value, 3, locale));
+    return QStringLiteral("%1 V").arg(fixed(value, 3, locale));
 }
 
 QString superscript(int exponent)
@@ -35,9 +35,9 @@ QString superscript(int exponent)
 QString colourName(const ColourResult& colour, const QLocale& locale)
 {
     if (!colour.frequency)
-        return notebookText("%1 nm").arg(*colour.wavelength);
-    const QString frequency = notebookText("%1 × 10¹⁴ Hz").arg(fixed(*colour.frequency, 2, locale));
-    return colour.wavelength ? notebookText("%1 (%2 nm)").arg(frequency).arg(*colour.wavelength) : frequency;
+        return QStringLiteral("%1 nm").arg(*colour.wavelength);
+    const QString frequency = QStringLiteral("%1 × 10¹⁴ Hz").arg(fixed(*colour.frequency, 2, locale));
+    return colour.wavelength ? QStringLiteral("%1 (%2 nm)").arg(frequency).arg(*colour.wavelength) : frequency;
 }
 
 QString stoppingText(const ColourResult& colour, const QLocale& locale)
@@ -62,7 +62,7 @@ QString percent(double value, double accepted, const QLocale& locale)
 {
     const double difference = percentFrom(value, accepted);
     const QString sign = difference >= 0 ? QStringLiteral("+") : QString();
-    return notebookText("%1 %").arg(sign + fixed(difference, 1, locale));
+    return QStringLiteral("%1 %").arg(sign + fixed(difference, 1, locale));
 }
 
 QString fitText(const LineFit& fit, int metal, const QLocale& locale)
@@ -106,9 +106,9 @@ QString announcement(int number, const Measurement& row, const QLocale& locale)
 {
     QStringList parts;
     if (row.wavelength)
-        parts << notebookText("%1 nm").arg(*row.wavelength);
+        parts << QStringLiteral("%1 nm").arg(*row.wavelength);
     else if (row.frequency)
-        parts << notebookText("%1 × 10¹⁴ Hz").arg(fixed(*row.frequency, 2, locale));
+        parts << QStringLiteral("%1 × 10¹⁴ Hz").arg(fixed(*row.frequency, 2, locale));
     parts << volts(row.voltage, locale);
     parts << (row.current > 0 ? notebookText("current %1").arg(row.current) : notebookText("no current"));
     return notebookText("Measurement %1: %2").arg(number).arg(parts.join(QStringLiteral(", ")));
@@ -125,7 +125,7 @@ QString resultsText(const std::vector<MetalResults>& results, const QLocale& loc
             lines << QString();
         lines << metalName(metal.metal, locale);
         for (const ColourResult& colour : metal.colours)
-            lines << notebookText("%1: %2.").arg(colourName(colour, locale), stoppingText(colour, locale));
+            lines << QStringLiteral("%1: %2.").arg(colourName(colour, locale), stoppingText(colour, locale));
         if (metal.metal.unknown)
             continue;
         if (metal.fit)

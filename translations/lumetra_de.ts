@@ -135,6 +135,18 @@
         <source>&amp;About</source>
         <translation>Ü&amp;ber Lumetra</translation>
     </message>
+    <message>
+        <source>&amp;Notebook</source>
+        <translation>&amp;Messprotokoll</translation>
+    </message>
+    <message>
+        <source>&amp;Show Notebook</source>
+        <translation>Protokoll &amp;anzeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Record Measurement</source>
+        <translation>Messung &amp;erfassen</translation>
+    </message>
 </context>
 <context>
     <name>Apparatus</name>
@@ -253,6 +265,185 @@
     <message>
         <source>A teaching simulation of the photoelectric effect.</source>
         <translation>Eine Simulation des Photoeffekts für den Unterricht.</translation>
+    </message>
+</context>
+<context>
+    <name>Notebook</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Erfassen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>Zeilen &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>Löschen &amp;rückgängig</translation>
+    </message>
+    <message>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Alle löschen…</translation>
+    </message>
+    <message>
+        <source>&amp;Measurements:</source>
+        <translation>&amp;Messungen:</translation>
+    </message>
+    <message>
+        <source>Re&amp;sults:</source>
+        <translation>Er&amp;gebnisse:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Messungen</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Notebook - %1</source>
+        <translation>Messprotokoll - %1</translation>
+    </message>
+    <message>
+        <source>Clear all %1 measurements from the notebook? Undo Delete brings them back.</source>
+        <translation>Alle %1 Messungen aus dem Protokoll löschen? „Löschen rückgängig“ holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metall</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Wellenlänge (nm)</translation>
+    </message>
+    <message>
+        <source>Frequency (10¹⁴ Hz)</source>
+        <translation>Frequenz (10¹⁴ Hz)</translation>
+    </message>
+    <message>
+        <source>Energy (eV)</source>
+        <translation>Energie (eV)</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensität</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Spannung (V)</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Strom</translation>
+    </message>
+    <message>
+        <source>unknown %1</source>
+        <translation>unbekannt %1</translation>
+    </message>
+    <message>
+        <source>unknown 4, number %1</source>
+        <translation>unbekannt 4, Zahl %1</translation>
+    </message>
+    <message>
+        <source>Metal %1 (%2 eV)</source>
+        <translation>Metall %1 (%2 eV)</translation>
+    </message>
+    <message>
+        <source>Unknown metal %1</source>
+        <translation>Unbekanntes Metall %1</translation>
+    </message>
+    <message>
+        <source>Unknown metal 4, number %1</source>
+        <translation>Unbekanntes Metall 4, Zahl %1</translation>
+    </message>
+    <message>
+        <source>Measurement %1: %2</source>
+        <translation>Messung %1: %2</translation>
+    </message>
+    <message>
+        <source>current %1</source>
+        <translation>Strom %1</translation>
+    </message>
+    <message>
+        <source>no current</source>
+        <translation>kein Strom</translation>
+    </message>
+    <message>
+        <source>stopping voltage %1, between %2 with a current and %3 without</source>
+        <translation>Grenzspannung %1, zwischen %2 mit Strom und %3 ohne</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet: no reading with a current</source>
+        <translation>noch keine Grenzspannung: keine Messung mit Strom</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet: no reading without a current</source>
+        <translation>noch keine Grenzspannung: keine Messung ohne Strom</translation>
+    </message>
+    <message>
+        <source>no stopping voltage: the readings contradict each other, a current at %1 but none at %2</source>
+        <translation>keine Grenzspannung: die Messungen widersprechen sich, Strom bei %1, aber keiner bei %2</translation>
+    </message>
+    <message>
+        <source>Fit through %1 stopping voltages: Planck&apos;s constant h = %2 J s = %3 eV s (accepted %4 J s, %5); work function W = %6 eV (accepted %7 eV, %8).</source>
+        <translation>Ausgleichsgerade durch %1 Grenzspannungen: Plancksches Wirkungsquantum h = %2 J s = %3 eV s (Literaturwert %4 J s, %5); Austrittsarbeit W = %6 eV (Literaturwert %7 eV, %8).</translation>
+    </message>
+    <message>
+        <source>Planck&apos;s constant and the work function need stopping voltages at two frequencies or more.</source>
+        <translation>Für Wirkungsquantum und Austrittsarbeit braucht es Grenzspannungen bei mindestens zwei Frequenzen.</translation>
+    </message>
+    <message>
+        <source>No results yet. Switch the light on, choose a colour and record measurements at several retarding voltages: with a current and without one. The stopping voltage lies between them.</source>
+        <translation>Noch keine Ergebnisse. Schalten Sie das Licht ein, wählen Sie eine Farbe und erfassen Sie Messungen bei mehreren Gegenspannungen: mit Strom und ohne. Die Grenzspannung liegt dazwischen.</translation>
+    </message>
+    <message>
+        <source>The notebook cannot be saved to %1 (%2). Its measurements are kept in memory while Lumetra runs.</source>
+        <translation>Das Messprotokoll kann nicht in %1 gespeichert werden (%2). Die Messungen bleiben erhalten, solange Lumetra läuft.</translation>
+    </message>
+    <message>
+        <source>The notebook file %1 could not be read (%2). It has been moved, unchanged, to %3, and the notebook starts empty.</source>
+        <translation>Die Protokolldatei %1 konnte nicht gelesen werden (%2). Sie wurde unverändert nach %3 verschoben; das Messprotokoll beginnt leer.</translation>
+    </message>
+    <message>
+        <source>The notebook file %1 could not be read (%2), nor moved aside. It is left as it is; the measurements of this session are kept in memory only.</source>
+        <translation>Die Protokolldatei %1 konnte weder gelesen (%2) noch beiseitegelegt werden. Sie bleibt unverändert; die Messungen dieser Sitzung werden nur im Speicher gehalten.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>der Ordner %1 lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>it is larger than 16 MB</source>
+        <translation>sie ist größer als 16 MB</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>sie ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>its first line is not the notebook&apos;s header</source>
+        <translation>ihre erste Zeile ist nicht die Kopfzeile des Protokolls</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 cells, not 9</source>
+        <translation>Zeile %1 hat %2 Zellen statt 9</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: a quote that never closes</source>
+        <translation>Zeile %1: ein Anführungszeichen, das nie schließt</translation>
+    </message>
+    <message>
+        <source>line %1: a stray quote or line end</source>
+        <translation>Zeile %1: ein verirrtes Anführungszeichen oder Zeilenende</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is out of range</source>
+        <translation>%1 „%2“ liegt außerhalb des Bereichs</translation>
     </message>
 </context>
 </TS>

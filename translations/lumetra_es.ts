@@ -135,6 +135,18 @@
         <source>&amp;About</source>
         <translation>&amp;Acerca de</translation>
     </message>
+    <message>
+        <source>&amp;Notebook</source>
+        <translation>&amp;Cuaderno</translation>
+    </message>
+    <message>
+        <source>&amp;Show Notebook</source>
+        <translation>&amp;Mostrar el cuaderno</translation>
+    </message>
+    <message>
+        <source>&amp;Record Measurement</source>
+        <translation>&amp;Registrar medida</translation>
+    </message>
 </context>
 <context>
     <name>Apparatus</name>
@@ -253,6 +265,185 @@
     <message>
         <source>A teaching simulation of the photoelectric effect.</source>
         <translation>Una simulación del efecto fotoeléctrico para la enseñanza.</translation>
+    </message>
+</context>
+<context>
+    <name>Notebook</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registrar</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>&amp;Borrar filas</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>&amp;Deshacer borrado</translation>
+    </message>
+    <message>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Vaciar…</translation>
+    </message>
+    <message>
+        <source>&amp;Measurements:</source>
+        <translation>&amp;Medidas:</translation>
+    </message>
+    <message>
+        <source>Re&amp;sults:</source>
+        <translation>Resul&amp;tados:</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Medidas</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Resultados</translation>
+    </message>
+    <message>
+        <source>Notebook - %1</source>
+        <translation>Cuaderno - %1</translation>
+    </message>
+    <message>
+        <source>Clear all %1 measurements from the notebook? Undo Delete brings them back.</source>
+        <translation>¿Borrar las %1 medidas del cuaderno? «Deshacer borrado» las recupera.</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Metal</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Longitud de onda (nm)</translation>
+    </message>
+    <message>
+        <source>Frequency (10¹⁴ Hz)</source>
+        <translation>Frecuencia (10¹⁴ Hz)</translation>
+    </message>
+    <message>
+        <source>Energy (eV)</source>
+        <translation>Energía (eV)</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensidad</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Tensión (V)</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Corriente</translation>
+    </message>
+    <message>
+        <source>unknown %1</source>
+        <translation>desconocido %1</translation>
+    </message>
+    <message>
+        <source>unknown 4, number %1</source>
+        <translation>desconocido 4, número %1</translation>
+    </message>
+    <message>
+        <source>Metal %1 (%2 eV)</source>
+        <translation>Metal %1 (%2 eV)</translation>
+    </message>
+    <message>
+        <source>Unknown metal %1</source>
+        <translation>Metal desconocido %1</translation>
+    </message>
+    <message>
+        <source>Unknown metal 4, number %1</source>
+        <translation>Metal desconocido 4, número %1</translation>
+    </message>
+    <message>
+        <source>Measurement %1: %2</source>
+        <translation>Medida %1: %2</translation>
+    </message>
+    <message>
+        <source>current %1</source>
+        <translation>corriente %1</translation>
+    </message>
+    <message>
+        <source>no current</source>
+        <translation>sin corriente</translation>
+    </message>
+    <message>
+        <source>stopping voltage %1, between %2 with a current and %3 without</source>
+        <translation>tensión de frenado %1, entre %2 con corriente y %3 sin ella</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet: no reading with a current</source>
+        <translation>aún sin tensión de frenado: ninguna medida con corriente</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet: no reading without a current</source>
+        <translation>aún sin tensión de frenado: ninguna medida sin corriente</translation>
+    </message>
+    <message>
+        <source>no stopping voltage: the readings contradict each other, a current at %1 but none at %2</source>
+        <translation>sin tensión de frenado: las medidas se contradicen, corriente a %1 pero ninguna a %2</translation>
+    </message>
+    <message>
+        <source>Fit through %1 stopping voltages: Planck&apos;s constant h = %2 J s = %3 eV s (accepted %4 J s, %5); work function W = %6 eV (accepted %7 eV, %8).</source>
+        <translation>Recta ajustada a %1 tensiones de frenado: constante de Planck h = %2 J s = %3 eV s (valor aceptado %4 J s, %5); función de trabajo W = %6 eV (valor aceptado %7 eV, %8).</translation>
+    </message>
+    <message>
+        <source>Planck&apos;s constant and the work function need stopping voltages at two frequencies or more.</source>
+        <translation>La constante de Planck y la función de trabajo necesitan tensiones de frenado en dos frecuencias o más.</translation>
+    </message>
+    <message>
+        <source>No results yet. Switch the light on, choose a colour and record measurements at several retarding voltages: with a current and without one. The stopping voltage lies between them.</source>
+        <translation>Aún no hay resultados. Encienda la luz, elija un color y registre medidas a varias tensiones de frenado: con corriente y sin ella. La tensión de frenado está entre ambas.</translation>
+    </message>
+    <message>
+        <source>The notebook cannot be saved to %1 (%2). Its measurements are kept in memory while Lumetra runs.</source>
+        <translation>El cuaderno no se puede guardar en %1 (%2). Sus medidas se conservan en memoria mientras Lumetra esté abierto.</translation>
+    </message>
+    <message>
+        <source>The notebook file %1 could not be read (%2). It has been moved, unchanged, to %3, and the notebook starts empty.</source>
+        <translation>No se pudo leer el archivo del cuaderno %1 (%2). Se ha movido, sin cambios, a %3, y el cuaderno empieza vacío.</translation>
+    </message>
+    <message>
+        <source>The notebook file %1 could not be read (%2), nor moved aside. It is left as it is; the measurements of this session are kept in memory only.</source>
+        <translation>El archivo del cuaderno %1 no se pudo leer (%2) ni apartar. Se deja como está; las medidas de esta sesión solo se guardan en memoria.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+        <source>it is larger than 16 MB</source>
+        <translation>ocupa más de 16 MB</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>its first line is not the notebook&apos;s header</source>
+        <translation>su primera línea no es la cabecera del cuaderno</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 cells, not 9</source>
+        <translation>la línea %1 tiene %2 celdas, no 9</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: a quote that never closes</source>
+        <translation>línea %1: unas comillas que no se cierran</translation>
+    </message>
+    <message>
+        <source>line %1: a stray quote or line end</source>
+        <translation>línea %1: unas comillas o un fin de línea sueltos</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is out of range</source>
+        <translation>%1 «%2» está fuera de rango</translation>
     </message>
 </context>
 </TS>

@@ -135,6 +135,18 @@
         <source>&amp;About</source>
         <translation>À &amp;propos</translation>
     </message>
+    <message>
+        <source>&amp;Notebook</source>
+        <translation>&amp;Cahier</translation>
+    </message>
+    <message>
+        <source>&amp;Show Notebook</source>
+        <translation>&amp;Afficher le cahier</translation>
+    </message>
+    <message>
+        <source>&amp;Record Measurement</source>
+        <translation>&amp;Relever la mesure</translation>
+    </message>
 </context>
 <context>
     <name>Apparatus</name>
@@ -253,6 +265,185 @@
     <message>
         <source>A teaching simulation of the photoelectric effect.</source>
         <translation>Une simulation de l'effet photoélectrique pour l'enseignement.</translation>
+    </message>
+</context>
+<context>
+    <name>Notebook</name>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Relever</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Rows</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Undo Delete</source>
+        <translation>&amp;Annuler la suppression</translation>
+    </message>
+    <message>
+        <source>C&amp;lear…</source>
+        <translation>&amp;Tout effacer…</translation>
+    </message>
+    <message>
+        <source>&amp;Measurements:</source>
+        <translation>&amp;Mesures :</translation>
+    </message>
+    <message>
+        <source>Re&amp;sults:</source>
+        <translation>Résu&amp;ltats :</translation>
+    </message>
+    <message>
+        <source>Measurements</source>
+        <translation>Mesures</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Résultats</translation>
+    </message>
+    <message>
+        <source>Notebook - %1</source>
+        <translation>Cahier - %1</translation>
+    </message>
+    <message>
+        <source>Clear all %1 measurements from the notebook? Undo Delete brings them back.</source>
+        <translation>Effacer les %1 mesures du cahier ? « Annuler la suppression » les rétablit.</translation>
+    </message>
+    <message>
+        <source>Metal</source>
+        <translation>Métal</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm)</source>
+        <translation>Longueur d&apos;onde (nm)</translation>
+    </message>
+    <message>
+        <source>Frequency (10¹⁴ Hz)</source>
+        <translation>Fréquence (10¹⁴ Hz)</translation>
+    </message>
+    <message>
+        <source>Energy (eV)</source>
+        <translation>Énergie (eV)</translation>
+    </message>
+    <message>
+        <source>Intensity</source>
+        <translation>Intensité</translation>
+    </message>
+    <message>
+        <source>Voltage (V)</source>
+        <translation>Tension (V)</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Courant</translation>
+    </message>
+    <message>
+        <source>unknown %1</source>
+        <translation>inconnu %1</translation>
+    </message>
+    <message>
+        <source>unknown 4, number %1</source>
+        <translation>inconnu 4, nombre %1</translation>
+    </message>
+    <message>
+        <source>Metal %1 (%2 eV)</source>
+        <translation>Métal %1 (%2 eV)</translation>
+    </message>
+    <message>
+        <source>Unknown metal %1</source>
+        <translation>Métal inconnu %1</translation>
+    </message>
+    <message>
+        <source>Unknown metal 4, number %1</source>
+        <translation>Métal inconnu 4, nombre %1</translation>
+    </message>
+    <message>
+        <source>Measurement %1: %2</source>
+        <translation>Mesure %1 : %2</translation>
+    </message>
+    <message>
+        <source>current %1</source>
+        <translation>courant %1</translation>
+    </message>
+    <message>
+        <source>no current</source>
+        <translation>pas de courant</translation>
+    </message>
+    <message>
+        <source>stopping voltage %1, between %2 with a current and %3 without</source>
+        <translation>tension d&apos;arrêt %1, entre %2 avec courant et %3 sans</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet: no reading with a current</source>
+        <translation>pas encore de tension d&apos;arrêt : aucune mesure avec courant</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet: no reading without a current</source>
+        <translation>pas encore de tension d&apos;arrêt : aucune mesure sans courant</translation>
+    </message>
+    <message>
+        <source>no stopping voltage: the readings contradict each other, a current at %1 but none at %2</source>
+        <translation>pas de tension d&apos;arrêt : les mesures se contredisent, du courant à %1 mais aucun à %2</translation>
+    </message>
+    <message>
+        <source>Fit through %1 stopping voltages: Planck&apos;s constant h = %2 J s = %3 eV s (accepted %4 J s, %5); work function W = %6 eV (accepted %7 eV, %8).</source>
+        <translation>Droite ajustée sur %1 tensions d&apos;arrêt : constante de Planck h = %2 J s = %3 eV s (valeur admise %4 J s, %5) ; travail de sortie W = %6 eV (valeur admise %7 eV, %8).</translation>
+    </message>
+    <message>
+        <source>Planck&apos;s constant and the work function need stopping voltages at two frequencies or more.</source>
+        <translation>La constante de Planck et le travail de sortie demandent des tensions d&apos;arrêt à deux fréquences au moins.</translation>
+    </message>
+    <message>
+        <source>No results yet. Switch the light on, choose a colour and record measurements at several retarding voltages: with a current and without one. The stopping voltage lies between them.</source>
+        <translation>Pas encore de résultats. Allumez la lumière, choisissez une couleur et relevez des mesures à plusieurs tensions retardatrices : avec courant et sans. La tension d&apos;arrêt se trouve entre les deux.</translation>
+    </message>
+    <message>
+        <source>The notebook cannot be saved to %1 (%2). Its measurements are kept in memory while Lumetra runs.</source>
+        <translation>Le cahier ne peut pas être enregistré dans %1 (%2). Ses mesures sont gardées en mémoire tant que Lumetra tourne.</translation>
+    </message>
+    <message>
+        <source>The notebook file %1 could not be read (%2). It has been moved, unchanged, to %3, and the notebook starts empty.</source>
+        <translation>Le fichier du cahier %1 n&apos;a pas pu être lu (%2). Il a été déplacé, intact, vers %3, et le cahier commence vide.</translation>
+    </message>
+    <message>
+        <source>The notebook file %1 could not be read (%2), nor moved aside. It is left as it is; the measurements of this session are kept in memory only.</source>
+        <translation>Le fichier du cahier %1 n&apos;a pu être ni lu (%2) ni mis de côté. Il reste tel quel ; les mesures de cette séance ne sont gardées qu&apos;en mémoire.</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+        <source>it is larger than 16 MB</source>
+        <translation>il dépasse 16 Mo</translation>
+    </message>
+    <message>
+        <source>it is not UTF-8 text</source>
+        <translation>ce n&apos;est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>its first line is not the notebook&apos;s header</source>
+        <translation>sa première ligne n&apos;est pas l&apos;en-tête du cahier</translation>
+    </message>
+    <message>
+        <source>line %1 has %2 cells, not 9</source>
+        <translation>la ligne %1 a %2 cellules au lieu de 9</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1: a quote that never closes</source>
+        <translation>ligne %1 : un guillemet jamais fermé</translation>
+    </message>
+    <message>
+        <source>line %1: a stray quote or line end</source>
+        <translation>ligne %1 : un guillemet ou une fin de ligne égarés</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is out of range</source>
+        <translation>%1 « %2 » est hors limites</translation>
     </message>
 </context>
 </TS>

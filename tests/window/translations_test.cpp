@@ -3,6 +3,8 @@
 // that do not clash.
 
 #include "app/imagecontrol.h"
+#include "app/notebooktablemodel.h"
+#include "app/notebookwindow.h"
 #include "app/program.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"
@@ -21,7 +23,9 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QShortcut>
@@ -61,12 +65,28 @@ QMap<QString, QString> captions(Tphotofrm& window)
         if (!widget->accessibleName().isEmpty())
             texts[widget->objectName() + QStringLiteral(".accessibleName")] = widget->accessibleName();
     for (QMenu* menu :
-         {window.widgets.Edit1, window.widgets.Options1, window.widgets.Help1, window.widgets.PopupMenu1}) {
+         {window.widgets.Edit1, window.widgets.Options1, window.widgets.Notebook1, window.widgets.Help1,
+          window.widgets.PopupMenu1}) {
         texts[menu->menuAction()->objectName()] = menu->title();
         for (QAction* action : menu->actions())
             if (!action->isSeparator())
                 texts[action->objectName()] = action->text();
     }
+    // The notebook's window, under keys of their own: its texts are the
+    // notebook's, not the main window's.
+    window.ShowNotebook1Click();
+    const NotebookWindow& notebook = *window.notebookWindow();
+    for (const QPushButton* button : notebook.findChildren<QPushButton*>())
+        texts[QStringLiteral("notebook.") + button->objectName()] = button->text();
+    for (const QLabel* label : notebook.findChildren<QLabel*>())
+        if (label->buddy())
+            texts[QStringLiteral("notebook.") + label->buddy()->objectName()] = label->text();
+    for (int column = 0; column < NotebookTableModel::ColumnCount; ++column)
+        texts[QStringLiteral("notebook.column%1").arg(column)] =
+            notebook.table()->model()->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    for (const QWidget* widget : {static_cast<QWidget*>(notebook.table()), static_cast<QWidget*>(notebook.results())})
+        texts[QStringLiteral("notebook.") + widget->objectName() + QStringLiteral(".accessibleName")] =
+            widget->accessibleName();
     window.photonbtClick();
     window.ZoombtClick();
     texts[QStringLiteral("photonbt.on")] = window.widgets.photonbt->text();
@@ -108,12 +128,9 @@ QStringList captionsOf(const QList<QAction*>& actions)
 
 // The controls' captions within their controls, and the texts drawn into
 // the picture where they are drawn.
-void expectEverythingFits(Tphotofrm& window)
+void expectCaptionsFit(const QList<QAbstractButton*>& buttons)
 {
-    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
-        if (button->text().isEmpty() || button == window.widgets.colourbt || button == window.widgets.tubebt
-            || button == window.widgets.zoomtubebt)
-            continue;
+    for (QAbstractButton* button : buttons) {
         // The room the style leaves for the caption: the control less its
         // frame, check mark or radio indicator.
         QStyleOptionButton option;
@@ -126,6 +143,16 @@ void expectEverythingFits(Tphotofrm& window)
         const int width = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
         EXPECT_LE(width, room) << button->text().toStdString();
     }
+}
+
+void expectEverythingFits(Tphotofrm& window)
+{
+    QList<QAbstractButton*> buttons = window.findChildren<QAbstractButton*>();
+    buttons.removeIf([&](const QAbstractButton* button) {
+        return button->text().isEmpty() || button == window.widgets.colourbt || button == window.widgets.tubebt
+            || button == window.widgets.zoomtubebt;
+    });
+    expectCaptionsFit(buttons);
     for (QGroupBox* box : window.findChildren<QGroupBox*>()) {
         // The caption stands 8 pixels in from either side of the frame.
         const int width = QFontMetrics(box->font()).horizontalAdvance(withoutAccessKey(box->title()));
@@ -185,7 +212,8 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
             if (it.value().isEmpty())
                 continue; // the pop-up menu has no title
             // An entry for every text, even where the word is the same.
-            const QString translated = catalogue.translate("Window", it.value().toUtf8().constData());
+            const char* context = it.key().startsWith(QStringLiteral("notebook.")) ? "Notebook" : "Window";
+            const QString translated = catalogue.translate(context, it.value().toUtf8().constData());
             EXPECT_FALSE(translated.isEmpty()) << it.key().toStdString() << ": " << it.value().toStdString();
             EXPECT_EQ(shown[it.key()], translated) << it.key().toStdString();
             EXPECT_EQ(QKeySequence::mnemonic(it.value()).isEmpty(), QKeySequence::mnemonic(shown[it.key()]).isEmpty())
@@ -205,8 +233,27 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
 
     expectUniqueAccessKeys(QStringLiteral("menu bar"), captionsOf(window->widgets.MainMenu1->actions()));
     for (QMenu* menu :
-         {window->widgets.Edit1, window->widgets.Options1, window->widgets.Help1, window->widgets.PopupMenu1})
+         {window->widgets.Edit1, window->widgets.Options1, window->widgets.Notebook1, window->widgets.Help1,
+          window->widgets.PopupMenu1})
         expectUniqueAccessKeys(menu->objectName() + menu->title(), captionsOf(menu->actions()));
+
+    // The notebook's window: its own texts, translated, fitting, with
+    // access keys of their own.
+    window->ShowNotebook1Click();
+    NotebookWindow& notebook = *window->notebookWindow();
+    QStringList notebookKeys;
+    for (QPushButton* button : notebook.findChildren<QPushButton*>())
+        notebookKeys << button->text();
+    for (QLabel* label : notebook.findChildren<QLabel*>())
+        notebookKeys << label->text();
+    expectUniqueAccessKeys(QStringLiteral("notebook"), notebookKeys);
+    QList<QAbstractButton*> notebookButtons;
+    for (QPushButton* button : notebook.findChildren<QPushButton*>())
+        notebookButtons << button;
+    expectCaptionsFit(notebookButtons);
+    if (!language.isEmpty()) {
+        EXPECT_FALSE(notebook.results()->toPlainText().startsWith(QStringLiteral("No results yet")));
+    }
     QStringList controls = window->widgets.metalused->items();
     controls << shown[QStringLiteral("unknownrb")];
     expectUniqueAccessKeys(QStringLiteral("controls"),
