@@ -6,6 +6,7 @@
 #include "notebooktablemodel.h"
 
 #include <QAction>
+#include <QActionEvent>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -30,6 +31,7 @@ QString notebookText(const char* text)
 NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     : QWidget(nullptr, Qt::Window)
     , notebook_(notebook)
+    , record_(record)
     , model_(new NotebookTableModel(notebook, this))
     , table_(new QTableView(this))
     , results_(new QPlainTextEdit(this))
@@ -51,7 +53,6 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     addAction(record);
     recordButton_->setAccessibleName(QString(record->text()).remove(u'&'));
     connect(recordButton_, &QPushButton::clicked, record, &QAction::trigger);
-    connect(record, &QAction::changed, recordButton_, [this, record] { recordButton_->setEnabled(record->isEnabled()); });
     recordButton_->setEnabled(record->isEnabled());
 
     auto* deleteRows = new QAction(this);
@@ -112,6 +113,15 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
 NotebookWindow::~NotebookWindow()
 {
     notebook_.removeListener(this);
+}
+
+// The main window sets the action with its signals blocked; the event that
+// tells the widgets it belongs to still comes.
+void NotebookWindow::actionEvent(QActionEvent* event)
+{
+    if (event->type() == QEvent::ActionChanged && event->action() == record_)
+        recordButton_->setEnabled(record_->isEnabled());
+    QWidget::actionEvent(event);
 }
 
 void NotebookWindow::deleteSelectedRows()

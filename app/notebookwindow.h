@@ -34,12 +34,16 @@ public:
     // Asks first; clearing can be undone too.
     void clearAll();
 
+protected:
+    void actionEvent(QActionEvent* event) override;
+
 private:
     void recorded(int row) override;
     void edited() override;
     void followState();
 
     Notebook& notebook_;
+    QAction* record_;
     NotebookTableModel* model_;
     QTableView* table_;
     QPlainTextEdit* results_;
