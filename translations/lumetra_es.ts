@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>&amp;Notebook</source>
-        <translation>&amp;Cuaderno</translation>
+        <translation>C&amp;uaderno</translation>
     </message>
     <message>
         <source>&amp;Show Notebook</source>

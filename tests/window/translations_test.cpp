@@ -261,6 +261,10 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
     expectUniqueAccessKeys(QStringLiteral("controls, light on and zoomed in"),
                            controls
                                + QStringList{shown[QStringLiteral("photonbt.on")], shown[QStringLiteral("Zoombt.in")]});
+    // The notebook's menu came after the controls: it takes none of their keys.
+    for (const char* state : {"Zoombt", "Zoombt.in", "photonbt", "photonbt.on"})
+        expectUniqueAccessKeys(QStringLiteral("the Notebook menu and the controls"),
+                               controls + QStringList{shown[QString::fromLatin1(state)], shown[QStringLiteral("Notebook1")]});
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow,

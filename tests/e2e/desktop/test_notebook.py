@@ -1,0 +1,139 @@
+"""The notebook as a student uses it under openbox and as a screen reader
+reads it: opened from the menu, rows recorded with Ctrl+R in the main
+window, the table and the results read back, the focus moved between the
+two windows without resetting the experiment, the rows back after a
+restart, and a damaged file moved aside with one message."""
+
+import os
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+from desktop import Program, check, keys, log, main, name, role, text, value, wait_until
+
+
+
+def table_rows(program):
+    """The measurements' table as a screen reader reads it: each row's cells
+    by their column headers."""
+    node = program.get("Measurements", "table")
+    table = node.queryTable()
+    headers = [table.getColumnDescription(c) for c in range(table.nColumns)]
+    return [dict(zip(headers, (name(table.getAccessibleAt(r, c)) for c in range(table.nColumns))))
+            for r in range(table.nRows)]
+
+
+def results(program):
+    return text(program.get("Results", "text"))
+
+
+def announced_while(program, action, seconds=2.0):
+    """The measurement announcements (the name of the notebook's last-row
+    label changing) while `action` runs and shortly after."""
+    events = []
+
+    def on_change(event):
+        if (event.source.name or "").startswith("Measurement "):
+            events.append(event.source.name)
+
+    pyatspi.Registry.registerEventListener(on_change, "object:property-change:accessible-name")
+    action()
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+    pyatspi.Registry.deregisterEventListener(on_change, "object:property-change:accessible-name")
+    return events
+
+
+def notebook_session():
+    data = tempfile.mkdtemp(prefix="lumetra-notebook.")
+    program = Program("notebook", XDG_DATA_HOME=data)
+    program.activate()
+    program.wait_focus("Retarding Voltage")
+
+    # Notebook > Show Notebook by its access keys: the notebook comes to the
+    # front, empty; back in the main window nothing has been reset.
+    keys("alt+n", "s")
+    wait_until("the notebook's window", lambda: program.find("Measurements", "table", showing_only=True))
+    check(table_rows(program) == [], "the notebook is not empty at the first start")
+    check(results(program).startswith("No results yet."), "results at start: %r" % results(program))
+    check(not program.find("Record Measurement", "push button").getState().contains(pyatspi.STATE_ENABLED),
+          "Record is in use with the light off")
+    program.activate()
+
+    # Fast electrons, light on: the photocurrent flows within seconds.
+    colour = program.get("Photon Energy", "scroll bar")
+    colour.queryValue().currentValue = 1279
+    wait_until("wavelength 379 nm", lambda: program.label_text("lambda =") == "lambda = 379 nm")
+    keys("o")
+    wait_until("the photocurrent", lambda: "A photocurrent flows." in program.description(), timeout=20)
+    program.activate()
+    program.wait_focus("Retarding Voltage")
+
+    first = announced_while(program, lambda: keys("ctrl+r"))
+    check(first == ["Measurement 1: 379 nm, 0.000 V, current 5"], "announced for the first row: %r" % first)
+    keys("End")
+    voltage = program.get("Retarding Voltage", "scroll bar")
+    wait_until("the largest retarding voltage", lambda: value(voltage) == 3000)
+    wait_until("no photocurrent", lambda: "A photocurrent flows." not in program.description())
+    # The meter shows a tick's current at the next tick's redraw.
+    time.sleep(0.3)
+    second = announced_while(program, lambda: keys("ctrl+r"))
+    check(second == ["Measurement 2: 379 nm, 3.807 V, no current"], "announced for the second row: %r" % second)
+
+    rows = wait_until("two rows", lambda: (lambda r: r if len(r) == 2 else None)(table_rows(program)))
+    check(rows[0] == {"Metal": "1", "Wavelength (nm)": "379", "Frequency (10¹⁴ Hz)": "7.91",
+                      "Energy (eV)": "3.28", "Intensity": "5", "Voltage (V)": "0.000", "Current": "5"},
+          "first row: %r" % rows[0])
+    check(rows[1]["Voltage (V)"] == "3.807" and rows[1]["Current"] == "0", "second row: %r" % rows[1])
+    check("7.91 × 10¹⁴ Hz (379 nm): stopping voltage 1.903 V, between 0.000 V with a current and 3.807 V "
+          "without." in results(program), "results: %r" % results(program))
+
+    # Into the notebook and back, by the window manager: the light stays on.
+    notebook_window = wait_until("the notebook's X window", lambda: (lambda found: found[0] if found else None)(
+        program_run("xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", "^Notebook - ")))
+    program.activate(notebook_window)
+    program.activate()
+    check(program.find("Light Off", "push button") is not None, "switching windows switched the light off")
+    check(value(voltage) == 3000, "switching windows reset the retarding voltage to %s" % value(voltage))
+
+    # Ended and started again: the rows are there.
+    program.stop()
+    again = Program("notebook-again", XDG_DATA_HOME=data)
+    again.activate()
+    keys("alt+n", "s")
+    wait_until("the notebook's window", lambda: again.find("Measurements", "table", showing_only=True))
+    restored = wait_until("the rows after a restart", lambda: (lambda r: r if len(r) == 2 else None)(table_rows(again)))
+    check(restored == rows, "after a restart: %r" % restored)
+    again.stop()
+
+    # A damaged file: one message, the file moved aside byte for byte, and
+    # a working program with an empty notebook.
+    path = os.path.join(data, "lumetra", "notebook.csv")
+    damaged = b"\x00\x01 not a notebook \xff\r\n" * 100
+    with open(path, "wb") as f:
+        f.write(damaged)
+    third = Program("notebook-damaged", XDG_DATA_HOME=data)
+    box = wait_until("the message", third.dialog, timeout=10)
+    message = third.dialog_text(box)
+    check("could not be read" in message and "notebook starts empty" in message, "message: %r" % message)
+    keys("Return")
+    wait_until("the message closed", lambda: third.dialog() is None)
+    aside = [f for f in os.listdir(os.path.join(data, "lumetra")) if f.startswith("notebook.csv.damaged-")]
+    check(len(aside) == 1, "files moved aside: %r" % aside)
+    with open(os.path.join(data, "lumetra", aside[0]), "rb") as f:
+        check(f.read() == damaged, "the damaged file was changed when it was moved aside")
+    check(aside[0] in message, "the message does not say where the file went: %r" % message)
+    check(third.find("Light On", "push button") is not None, "the program does not answer after the message")
+    log("notebook: %d rows recorded, read back, restored; damaged file moved to %s" % (len(rows), aside[0]))
+
+
+def program_run(*command):
+    import subprocess
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
+                          timeout=10).stdout.split()
+
+
+if __name__ == "__main__":
+    main({"notebook_session": notebook_session})
