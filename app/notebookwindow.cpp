@@ -47,7 +47,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     undoButton_->setObjectName(QStringLiteral("undoDelete"));
     clearButton_->setObjectName(QStringLiteral("clear"));
     setWindowTitle(notebookText("Notebook - %1").arg(texts::applicationTitle()));
-    resize(720, 520);
+    resize(720, 600);
 
     // Ctrl+R records here as in the main window: the same action.
     addAction(record);
@@ -76,6 +76,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     table_->setTabKeyNavigation(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
 
     results_->setObjectName(QStringLiteral("results"));
     results_->setAccessibleName(notebookText("Results"));
