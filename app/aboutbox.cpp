@@ -22,6 +22,9 @@ Taboutboxp::Taboutboxp(QWidget* parent)
     layout->addWidget(new QLabel(QCoreApplication::translate("About", "Lumetra Developers"), this));
     layout->addWidget(
         new QLabel(QCoreApplication::translate("About", "A teaching simulation of the photoelectric effect."), this));
+    layout->addWidget(new QLabel(QCoreApplication::translate("About", "Free software under the GNU General Public "
+                                                                      "License, version 3 or later."),
+                                 this));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     layout->addWidget(buttons);

@@ -1,22 +1,38 @@
 #include "notebookwindow.h"
 
+#include "core/errors.h"
 #include "core/texts.h"
+#include "notebook/csv.h"
+#include "notebook/graphs.h"
 #include "notebook/results.h"
 #include "notebook/resultstext.h"
+#include "notebookcharts.h"
 #include "notebooktablemodel.h"
 
 #include <QAction>
 #include <QActionEvent>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
+#include <QSaveFile>
+#include <QSplitter>
+#include <QStandardPaths>
 #include <QTableView>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace {
@@ -26,47 +42,68 @@ QString notebookText(const char* text)
     return QCoreApplication::translate("Notebook", text);
 }
 
+QPushButton* button(const char* caption, const char* name, QWidget* parent)
+{
+    auto* made = new QPushButton(notebookText(caption), parent);
+    made->setObjectName(QString::fromLatin1(name));
+    return made;
+}
+
 } // namespace
 
-NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
+NotebookWindow::NotebookWindow(Notebook& notebook, Wiring wiring)
     : QWidget(nullptr, Qt::Window)
     , notebook_(notebook)
-    , record_(record)
+    , wiring_(std::move(wiring))
     , model_(new NotebookTableModel(notebook, this))
     , table_(new QTableView(this))
     , results_(new QPlainTextEdit(this))
+    , charts_(new NotebookCharts(this))
     , lastRecorded_(new QLabel(this))
-    , recordButton_(new QPushButton(notebookText("&Record"), this))
-    , deleteButton_(new QPushButton(notebookText("&Delete Rows"), this))
-    , undoButton_(new QPushButton(notebookText("&Undo Delete"), this))
-    , clearButton_(new QPushButton(notebookText("C&lear…"), this))
+    , recordButton_(button("&Record", "record", this))
+    , deleteButton_(button("&Delete Rows", "deleteRows", this))
+    , undoButton_(button("&Undo Delete", "undoDelete", this))
+    , clearButton_(button("C&lear…", "clear", this))
+    , recordAsIGo_(new QCheckBox(notebookText("Record as I &go"), this))
 {
     setObjectName(QStringLiteral("notebook"));
-    recordButton_->setObjectName(QStringLiteral("record"));
-    deleteButton_->setObjectName(QStringLiteral("deleteRows"));
-    undoButton_->setObjectName(QStringLiteral("undoDelete"));
-    clearButton_->setObjectName(QStringLiteral("clear"));
     setWindowTitle(notebookText("Notebook - %1").arg(texts::applicationTitle()));
-    resize(720, 600);
+    resize(1100, 620);
+    QAction* record = wiring_.record;
 
     // Ctrl+R records here as in the main window: the same action.
     addAction(record);
     recordButton_->setAccessibleName(QString(record->text()).remove(u'&'));
     connect(recordButton_, &QPushButton::clicked, record, &QAction::trigger);
     recordButton_->setEnabled(record->isEnabled());
+    recordAsIGo_->setObjectName(QStringLiteral("recordAsIGo"));
+    connect(recordAsIGo_, &QCheckBox::toggled, this, [this](bool on) { wiring_.recordAsIGo(on); });
 
-    auto* deleteRows = new QAction(this);
-    deleteRows->setShortcut(QKeySequence::Delete);
-    deleteRows->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    table_->addAction(deleteRows);
-    connect(deleteRows, &QAction::triggered, this, &NotebookWindow::deleteSelectedRows);
-    auto* undo = new QAction(this);
-    undo->setShortcut(QKeySequence::Undo);
-    addAction(undo);
-    connect(undo, &QAction::triggered, this, &NotebookWindow::undoDelete);
+    const auto command = [this](QKeySequence key, void (NotebookWindow::*run)(), QWidget* where,
+                                Qt::ShortcutContext context = Qt::WindowShortcut) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(context);
+        where->addAction(action);
+        connect(action, &QAction::triggered, this, run);
+    };
+    command(QKeySequence::Delete, &NotebookWindow::deleteSelectedRows, table_, Qt::WidgetWithChildrenShortcut);
+    command(QKeySequence::Undo, &NotebookWindow::undoDelete, this);
+    command(QKeySequence::Print, &NotebookWindow::print, this);
+    auto* copyAction = new QAction(this);
+    copyAction->setShortcut(QKeySequence::Copy);
+    addAction(copyAction);
+    connect(copyAction, &QAction::triggered, this, &NotebookWindow::copy);
+
+    QPushButton* copyButton = button("&Copy", "copy", this);
+    QPushButton* saveButton = button("Save &As…", "saveAs", this);
+    QPushButton* printButton = button("&Print…", "print", this);
     connect(deleteButton_, &QPushButton::clicked, this, &NotebookWindow::deleteSelectedRows);
     connect(undoButton_, &QPushButton::clicked, this, &NotebookWindow::undoDelete);
     connect(clearButton_, &QPushButton::clicked, this, &NotebookWindow::clearAll);
+    connect(copyButton, &QPushButton::clicked, this, &NotebookWindow::copy);
+    connect(saveButton, &QPushButton::clicked, this, &NotebookWindow::saveAs);
+    connect(printButton, &QPushButton::clicked, this, &NotebookWindow::print);
 
     table_->setModel(model_);
     table_->setObjectName(QStringLiteral("measurements"));
@@ -84,6 +121,9 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     results_->setTabChangesFocus(true);
     results_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lastRecorded_->setObjectName(QStringLiteral("lastRecorded"));
+    // Ctrl+C copies the notebook wherever the focus is in it.
+    table_->installEventFilter(this);
+    results_->installEventFilter(this);
 
     auto* tableLabel = new QLabel(notebookText("&Measurements:"), this);
     tableLabel->setBuddy(table_);
@@ -91,21 +131,30 @@ NotebookWindow::NotebookWindow(Notebook& notebook, QAction* record)
     resultsLabel->setBuddy(results_);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {recordButton_, deleteButton_, undoButton_, clearButton_})
-        buttons->addWidget(button);
+    for (QWidget* widget : std::initializer_list<QWidget*>{recordButton_, recordAsIGo_, deleteButton_, undoButton_,
+                                                           clearButton_, copyButton, saveButton, printButton})
+        buttons->addWidget(widget);
     buttons->addStretch();
+    auto* left = new QWidget(this);
+    auto* leftLayout = new QVBoxLayout(left);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(tableLabel);
+    leftLayout->addWidget(table_, 3);
+    leftLayout->addWidget(resultsLabel);
+    leftLayout->addWidget(results_, 2);
+    auto* split = new QSplitter(this);
+    split->addWidget(left);
+    split->addWidget(charts_);
+    split->setChildrenCollapsible(false);
+    split->setSizes({500, 600});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
-    layout->addWidget(tableLabel);
-    layout->addWidget(table_, 3);
-    layout->addWidget(resultsLabel);
-    layout->addWidget(results_, 2);
+    layout->addWidget(split, 1);
     layout->addWidget(lastRecorded_);
-    setTabOrder(recordButton_, deleteButton_);
-    setTabOrder(deleteButton_, undoButton_);
-    setTabOrder(undoButton_, clearButton_);
-    setTabOrder(clearButton_, table_);
-    setTabOrder(table_, results_);
+    QWidget* order[] = {recordButton_, recordAsIGo_, deleteButton_, undoButton_, clearButton_, copyButton,
+                        saveButton, printButton, table_, results_, charts_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     notebook_.addListener(this);
     edited();
@@ -120,9 +169,16 @@ NotebookWindow::~NotebookWindow()
 // tells the widgets it belongs to still comes.
 void NotebookWindow::actionEvent(QActionEvent* event)
 {
-    if (event->type() == QEvent::ActionChanged && event->action() == record_)
-        recordButton_->setEnabled(record_->isEnabled());
+    if (event->type() == QEvent::ActionChanged && event->action() == wiring_.record)
+        recordButton_->setEnabled(wiring_.record->isEnabled());
     QWidget::actionEvent(event);
+}
+
+bool NotebookWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy))
+        return true;
+    return QWidget::eventFilter(watched, event);
 }
 
 void NotebookWindow::deleteSelectedRows()
@@ -154,6 +210,93 @@ void NotebookWindow::clearAll()
         notebook_.clear();
 }
 
+QString NotebookWindow::tabSeparated() const
+{
+    QStringList lines;
+    QStringList cells;
+    for (int column = 0; column < NotebookTableModel::ColumnCount; ++column)
+        cells << model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString();
+    lines << cells.join(u'\t');
+    const QLocale locale;
+    for (const Measurement& row : notebook_.rows()) {
+        cells.clear();
+        for (int column = 0; column < NotebookTableModel::ColumnCount; ++column)
+            cells << NotebookTableModel::cellText(row, column, locale);
+        lines << cells.join(u'\t');
+    }
+    return lines.join(u'\n') + u'\n';
+}
+
+void NotebookWindow::copy() const
+{
+    auto* data = new QMimeData;
+    data->setText(tabSeparated());
+    data->setData(QStringLiteral("text/csv"), notebookcsv::write(notebook_.rows()));
+    data->setImageData(charts_->picture());
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void NotebookWindow::saveAs()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString path = QFileDialog::getSaveFileName(this, notebookText("Save the Notebook As"),
+                                                      QDir(folder).filePath(QStringLiteral("notebook.csv")),
+                                                      notebookText("CSV files (*.csv)"));
+    if (!path.isEmpty())
+        exportTo(path);
+}
+
+bool NotebookWindow::exportTo(const QString& path)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = notebookcsv::write(notebook_.rows());
+    QString problem;
+    if (!file.open(QIODevice::WriteOnly))
+        problem = file.errorString();
+    else if (file.write(bytes) != bytes.size())
+        problem = file.errorString();
+    else if (!file.commit())
+        problem = file.errorString();
+    if (problem.isEmpty())
+        return true;
+    file.cancelWriting();
+    wiring_.showError(notebookText("The notebook could not be saved as %1 (%2); nothing was written there.")
+                          .arg(QDir::toNativeSeparators(path), problem));
+    return false;
+}
+
+void NotebookWindow::print()
+{
+    // The default printer, as the picture's print takes it.
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return wiring_.showError(errorReportText(texts::noDefaultPrinter()));
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QString html = QStringLiteral("<h2>%1</h2><table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr>")
+                       .arg(windowTitle().toHtmlEscaped());
+    for (int column = 0; column < NotebookTableModel::ColumnCount; ++column)
+        html += QStringLiteral("<th>%1</th>")
+                    .arg(model_->headerData(column, Qt::Horizontal, Qt::DisplayRole).toString().toHtmlEscaped());
+    html += QStringLiteral("</tr>");
+    const QLocale locale;
+    for (const Measurement& row : notebook_.rows()) {
+        html += QStringLiteral("<tr>");
+        for (int column = 0; column < NotebookTableModel::ColumnCount; ++column)
+            html += QStringLiteral("<td align=\"right\">%1</td>")
+                        .arg(NotebookTableModel::cellText(row, column, locale).toHtmlEscaped());
+        html += QStringLiteral("</tr>");
+    }
+    html += QStringLiteral("</table><h3>%1</h3>").arg(notebookText("Results").toHtmlEscaped());
+    for (const QString& line : results_->toPlainText().split(u'\n'))
+        html += QStringLiteral("<p>%1</p>").arg(line.toHtmlEscaped());
+    html += QStringLiteral("<p><img src=\"graphs\" width=\"560\"></p>");
+    QTextDocument document;
+    document.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("graphs")), charts_->picture());
+    document.setHtml(html);
+    document.print(&printer);
+}
+
 // Told once for each row recorded, to the eye and to a screen reader.
 void NotebookWindow::recorded(int row)
 {
@@ -164,6 +307,7 @@ void NotebookWindow::recorded(int row)
 void NotebookWindow::edited()
 {
     results_->setPlainText(resultsText(analyse(notebook_.rows()), QLocale()));
+    charts_->show(graphsOf(notebook_.rows()));
     followState();
 }
 

@@ -54,7 +54,11 @@ Tphotofrm::~Tphotofrm()
 void Tphotofrm::showNotebookWindow(bool activate)
 {
     if (!notebookWindow_) {
-        notebookWindow_ = std::make_unique<NotebookWindow>(notebook, widgets.Record1);
+        notebookWindow_ = std::make_unique<NotebookWindow>(
+            notebook, NotebookWindow::Wiring{widgets.Record1, [this](bool on) { setRecordAsIGo(on); },
+                                             [this](const QString& text) {
+                                                 seams_.showError(texts::applicationTitle(), text);
+                                             }});
         placeBeside(*notebookWindow_);
     }
     notebookWindow_->setAttribute(Qt::WA_ShowWithoutActivating, !activate);

@@ -60,11 +60,41 @@ void Workbench::bindHandlers()
     c.ShowFrequency1.onClick = [this] { ShowFrequency1Click(); };
     c.ShowEnergyev1.onClick = [this] { ShowEnergyev1Click(); };
     c.ShowPhoto.onClick = [this] { ShowPhotoClick(); };
-    c.photons.onTimer = [this] { photonsTimer(); };
+    c.photons.onTimer = [this] {
+        photonsTimer();
+        followRecordAsIGo();
+    };
     c.zoomtimer.onTimer = [this] { zoomtimerTimer(); };
 }
 
 void Workbench::Record1Click()
 {
     notebook.record(readMeasurement(controls, state));
+}
+
+Workbench::Settings Workbench::settings() const
+{
+    return {controls.retardsb.value(), controls.intensitysb.value(), controls.coloursb.value(),
+            controls.metalused.itemIndex(), controls.unknownrb.isChecked(), controls.wfeb.text()};
+}
+
+void Workbench::setRecordAsIGo(bool on)
+{
+    recordAsIGo_ = on;
+    lastSettings_ = settings();
+    ticksToRecord_ = 0;
+}
+
+// A change shows on the meter at the second tick after it: the first
+// computes the new current, the second's redraw shows it.
+void Workbench::followRecordAsIGo()
+{
+    if (!recordAsIGo_)
+        return;
+    if (const Settings now = settings(); !(now == lastSettings_)) {
+        lastSettings_ = now;
+        ticksToRecord_ = 2;
+    }
+    if (ticksToRecord_ > 0 && --ticksToRecord_ == 0 && controls.Record1.isEnabled())
+        controls.Record1.invoke();
 }

@@ -58,6 +58,10 @@ public:
 
     // The notebook: a row of what the window shows now.
     virtual void Record1Click();
+    // While on, each change of the user's controls with the light on in the
+    // full view records a row two ticks later, once the meter shows the new
+    // state.
+    void setRecordAsIGo(bool on);
 
     // The window's own: closing it, the About dialog and the notebook's window.
     virtual void Exit1Click() { }
@@ -67,6 +71,20 @@ public:
 
 private:
     void bindHandlers();
+    void followRecordAsIGo();
+
+    // What the student set, as record-as-I-go compares it tick by tick.
+    struct Settings
+    {
+        int retarding, intensity, colour, metal;
+        bool unknown;
+        QString metal4;
+        bool operator==(const Settings&) const = default;
+    };
+    Settings settings() const;
+    bool recordAsIGo_ = false;
+    Settings lastSettings_{};
+    int ticksToRecord_ = 0; // a row is due when this comes down to 0; none while it is 0 already
 
     ApparatusAnimation apparatus_{controls, state, pictures};
     LightSource light_{controls, state, pictures};

@@ -266,6 +266,10 @@
         <source>A teaching simulation of the photoelectric effect.</source>
         <translation>Eine Simulation des Photoeffekts für den Unterricht.</translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Freie Software unter der GNU General Public License, Version 3 oder neuer.</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -444,6 +448,123 @@
     <message>
         <source>%1 &quot;%2&quot; is out of range</source>
         <translation>%1 „%2“ liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>Record as I &amp;go</source>
+        <translation>&amp;Fortlaufend erfassen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>Speichern &amp;unter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>Save the Notebook As</source>
+        <translation>Messprotokoll speichern unter</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The notebook could not be saved as %1 (%2); nothing was written there.</source>
+        <translation>Das Messprotokoll konnte nicht als %1 gespeichert werden (%2); dort wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Stopping voltage against frequency</source>
+        <translation>Grenzspannung über der Frequenz</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet; record readings with and without a current for each colour</source>
+        <translation>noch keine Grenzspannung; erfassen Sie für jede Farbe Messungen mit und ohne Strom</translation>
+    </message>
+    <message>
+        <source>Record readings with and without a current for each colour.</source>
+        <translation>Erfassen Sie für jede Farbe Messungen mit und ohne Strom.</translation>
+    </message>
+    <message>
+        <source>Stopping voltage (V)</source>
+        <translation>Grenzspannung (V)</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm), colours whose frequency was hidden</source>
+        <translation>Wellenlänge (nm), Farben mit verborgener Frequenz</translation>
+    </message>
+    <message>
+        <source>line h = %1 J s, W = %2 eV</source>
+        <translation>Gerade h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Photocurrent against retarding voltage</source>
+        <translation>Photostrom über der Gegenspannung</translation>
+    </message>
+    <message>
+        <source>Photocurrent against intensity</source>
+        <translation>Photostrom über der Intensität</translation>
+    </message>
+    <message>
+        <source>Record one colour at several retarding voltages.</source>
+        <translation>Erfassen Sie eine Farbe bei mehreren Gegenspannungen.</translation>
+    </message>
+    <message>
+        <source>Record one colour and voltage at several intensities.</source>
+        <translation>Erfassen Sie eine Farbe und Spannung bei mehreren Intensitäten.</translation>
+    </message>
+    <message>
+        <source>Retarding voltage (V)</source>
+        <translation>Gegenspannung (V)</translation>
+    </message>
+    <message>
+        <source>Photocurrent (meter divisions)</source>
+        <translation>Photostrom (Skalenteile)</translation>
+    </message>
+    <message>
+        <source>intensity %1</source>
+        <translation>Intensität %1</translation>
+    </message>
+    <message>
+        <source>S&amp;topping Voltages</source>
+        <translation>Grenz&amp;spannungen</translation>
+    </message>
+    <message>
+        <source>Current and &amp;Voltage</source>
+        <translation>Strom und Span&amp;nung</translation>
+    </message>
+    <message>
+        <source>Current and &amp;Intensity</source>
+        <translation>Strom und &amp;Intensität</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n points</source>
+        <translation>
+            <numerusform>, %n Punkt</numerusform>
+            <numerusform>, %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n points against the wavelength</source>
+        <translation>
+            <numerusform>, %n Punkt über der Wellenlänge</numerusform>
+            <numerusform>, %n Punkte über der Wellenlänge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points</source>
+        <translation>
+            <numerusform>%1, %n Punkt</numerusform>
+            <numerusform>%1, %n Punkte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Metal %1: h = %2 J s, W = %3 eV</source>
+        <translation>Metall %1: h = %2 J s, W = %3 eV</translation>
     </message>
 </context>
 </TS>

@@ -266,6 +266,10 @@
         <source>A teaching simulation of the photoelectric effect.</source>
         <translation>Una simulación del efecto fotoeléctrico para la enseñanza.</translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -444,6 +448,123 @@
     <message>
         <source>%1 &quot;%2&quot; is out of range</source>
         <translation>%1 «%2» está fuera de rango</translation>
+    </message>
+    <message>
+        <source>Record as I &amp;go</source>
+        <translation>Registro &amp;automático</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copiar</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>&amp;Guardar como…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimir…</translation>
+    </message>
+    <message>
+        <source>Save the Notebook As</source>
+        <translation>Guardar el cuaderno como</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The notebook could not be saved as %1 (%2); nothing was written there.</source>
+        <translation>No se pudo guardar el cuaderno como %1 (%2); no se ha escrito nada allí.</translation>
+    </message>
+    <message>
+        <source>Stopping voltage against frequency</source>
+        <translation>Tensión de frenado frente a la frecuencia</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet; record readings with and without a current for each colour</source>
+        <translation>aún sin tensión de frenado; registre para cada color medidas con y sin corriente</translation>
+    </message>
+    <message>
+        <source>Record readings with and without a current for each colour.</source>
+        <translation>Registre para cada color medidas con y sin corriente.</translation>
+    </message>
+    <message>
+        <source>Stopping voltage (V)</source>
+        <translation>Tensión de frenado (V)</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm), colours whose frequency was hidden</source>
+        <translation>Longitud de onda (nm), colores con la frecuencia oculta</translation>
+    </message>
+    <message>
+        <source>line h = %1 J s, W = %2 eV</source>
+        <translation>recta h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Photocurrent against retarding voltage</source>
+        <translation>Fotocorriente frente a la tensión de frenado</translation>
+    </message>
+    <message>
+        <source>Photocurrent against intensity</source>
+        <translation>Fotocorriente frente a la intensidad</translation>
+    </message>
+    <message>
+        <source>Record one colour at several retarding voltages.</source>
+        <translation>Registre un color a varias tensiones de frenado.</translation>
+    </message>
+    <message>
+        <source>Record one colour and voltage at several intensities.</source>
+        <translation>Registre un color y una tensión a varias intensidades.</translation>
+    </message>
+    <message>
+        <source>Retarding voltage (V)</source>
+        <translation>Tensión de frenado (V)</translation>
+    </message>
+    <message>
+        <source>Photocurrent (meter divisions)</source>
+        <translation>Fotocorriente (divisiones)</translation>
+    </message>
+    <message>
+        <source>intensity %1</source>
+        <translation>intensidad %1</translation>
+    </message>
+    <message>
+        <source>S&amp;topping Voltages</source>
+        <translation>Tensiones de &amp;frenado</translation>
+    </message>
+    <message>
+        <source>Current and &amp;Voltage</source>
+        <translation>Corriente y t&amp;ensión</translation>
+    </message>
+    <message>
+        <source>Current and &amp;Intensity</source>
+        <translation>Corriente e i&amp;ntensidad</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n points</source>
+        <translation>
+            <numerusform>, %n punto</numerusform>
+            <numerusform>, %n puntos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n points against the wavelength</source>
+        <translation>
+            <numerusform>, %n punto frente a la longitud de onda</numerusform>
+            <numerusform>, %n puntos frente a la longitud de onda</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points</source>
+        <translation>
+            <numerusform>%1, %n punto</numerusform>
+            <numerusform>%1, %n puntos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Metal %1: h = %2 J s, W = %3 eV</source>
+        <translation>Metal %1: h = %2 J s, W = %3 eV</translation>
     </message>
 </context>
 </TS>

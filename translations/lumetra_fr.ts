@@ -266,6 +266,10 @@
         <source>A teaching simulation of the photoelectric effect.</source>
         <translation>Une simulation de l'effet photoélectrique pour l'enseignement.</translation>
     </message>
+    <message>
+        <source>Free software under the GNU General Public License, version 3 or later.</source>
+        <translation>Logiciel libre sous la licence publique générale GNU, version 3 ou ultérieure.</translation>
+    </message>
 </context>
 <context>
     <name>Notebook</name>
@@ -444,6 +448,123 @@
     <message>
         <source>%1 &quot;%2&quot; is out of range</source>
         <translation>%1 « %2 » est hors limites</translation>
+    </message>
+    <message>
+        <source>Record as I &amp;go</source>
+        <translation>&amp;Noter en continu</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Save &amp;As…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>Im&amp;primer…</translation>
+    </message>
+    <message>
+        <source>Save the Notebook As</source>
+        <translation>Enregistrer le cahier sous</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The notebook could not be saved as %1 (%2); nothing was written there.</source>
+        <translation>Le cahier n&apos;a pas pu être enregistré sous %1 (%2) ; rien n&apos;y a été écrit.</translation>
+    </message>
+    <message>
+        <source>Stopping voltage against frequency</source>
+        <translation>Tension d&apos;arrêt en fonction de la fréquence</translation>
+    </message>
+    <message>
+        <source>no stopping voltage yet; record readings with and without a current for each colour</source>
+        <translation>pas encore de tension d&apos;arrêt ; relevez pour chaque couleur des mesures avec et sans courant</translation>
+    </message>
+    <message>
+        <source>Record readings with and without a current for each colour.</source>
+        <translation>Relevez pour chaque couleur des mesures avec et sans courant.</translation>
+    </message>
+    <message>
+        <source>Stopping voltage (V)</source>
+        <translation>Tension d&apos;arrêt (V)</translation>
+    </message>
+    <message>
+        <source>Wavelength (nm), colours whose frequency was hidden</source>
+        <translation>Longueur d&apos;onde (nm), couleurs à fréquence masquée</translation>
+    </message>
+    <message>
+        <source>line h = %1 J s, W = %2 eV</source>
+        <translation>droite h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Photocurrent against retarding voltage</source>
+        <translation>Photocourant en fonction de la tension retardatrice</translation>
+    </message>
+    <message>
+        <source>Photocurrent against intensity</source>
+        <translation>Photocourant en fonction de l&apos;intensité</translation>
+    </message>
+    <message>
+        <source>Record one colour at several retarding voltages.</source>
+        <translation>Relevez une couleur à plusieurs tensions retardatrices.</translation>
+    </message>
+    <message>
+        <source>Record one colour and voltage at several intensities.</source>
+        <translation>Relevez une couleur et une tension à plusieurs intensités.</translation>
+    </message>
+    <message>
+        <source>Retarding voltage (V)</source>
+        <translation>Tension retardatrice (V)</translation>
+    </message>
+    <message>
+        <source>Photocurrent (meter divisions)</source>
+        <translation>Photocourant (graduations)</translation>
+    </message>
+    <message>
+        <source>intensity %1</source>
+        <translation>intensité %1</translation>
+    </message>
+    <message>
+        <source>S&amp;topping Voltages</source>
+        <translation>T&amp;ensions d&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Current and &amp;Voltage</source>
+        <translation>Courant et tensi&amp;on</translation>
+    </message>
+    <message>
+        <source>Current and &amp;Intensity</source>
+        <translation>Courant et &amp;intensité</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n points</source>
+        <translation>
+            <numerusform>, %n point</numerusform>
+            <numerusform>, %n points</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n points against the wavelength</source>
+        <translation>
+            <numerusform>, %n point en fonction de la longueur d&apos;onde</numerusform>
+            <numerusform>, %n points en fonction de la longueur d&apos;onde</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n points</source>
+        <translation>
+            <numerusform>%1, %n point</numerusform>
+            <numerusform>%1, %n points</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Metal %1: h = %2 J s, W = %3 eV</source>
+        <translation>Métal %1 : h = %2 J s, W = %3 eV</translation>
     </message>
 </context>
 </TS>

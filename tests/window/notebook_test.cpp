@@ -3,12 +3,18 @@
 // moving between the two without resetting the experiment.
 
 #include "app/aboutbox.h"
+#include "app/notebookcharts.h"
 #include "app/notebookwindow.h"
 #include "app/razorez.h"
+#include "notebook/csv.h"
 #include "support/recordingprinter.h"
 #include "support/testwindow.h"
 
 #include <QApplication>
+#include <QChartView>
+#include <QCheckBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -105,4 +111,52 @@ TEST(NotebookWindow, ACompanionWindowThatRecordsAndNeverResetsTheExperiment)
     w.close();
     pump();
     EXPECT_FALSE(notebook->isVisible());
+}
+
+// Sweeping the voltage with "Record as I go" on fills the graph of current
+// against voltage; "Save As…" writes the CSV whole, or says why not.
+TEST(NotebookWindow, RecordAsIGoFillsTheCurrentGraphAndSaveAsWritesTheFile)
+{
+    RecordingPrinter printer;
+    QStringList errors;
+    const Seams seams = testSeams(printer, [&](const QString&, const QString& text) { errors << text; });
+    const std::unique_ptr<Tphotofrm> window = startedWindow(seams);
+    Tphotofrm& w = *window;
+    w.ShowNotebook1Click();
+    NotebookWindow& notebook = *w.notebookWindow();
+    w.controls.photonbt.invoke();
+    for (int tick = 0; tick < 1500; ++tick)
+        w.controls.photons.tick();
+    notebook.recordAsIGoBox()->setChecked(true);
+    for (int position = 50; position <= 300; position += 50) {
+        w.controls.retardsb.setValue(position);
+        w.controls.photons.tick();
+        EXPECT_EQ(w.notebook.rows().size(), static_cast<std::size_t>(position / 50 - 1)) << "a tick too early";
+        w.controls.photons.tick();
+        w.controls.photons.tick();
+    }
+    ASSERT_EQ(w.notebook.rows().size(), 6u);
+    // The meter of the second tick: current up to 0.695 V, none from 0.851 V.
+    EXPECT_EQ(w.notebook.rows()[2].current, 5);
+    EXPECT_EQ(w.notebook.rows()[3].current, 0);
+    EXPECT_EQ(notebook.charts()->views()[1]->accessibleDescription(),
+              QStringLiteral("Photocurrent against retarding voltage: Metal 1 (1.50 eV), 5.86 × 10¹⁴ Hz, intensity 5, "
+                             "6 points"));
+    notebook.recordAsIGoBox()->setChecked(false);
+    w.controls.retardsb.setValue(0);
+    for (int tick = 0; tick < 5; ++tick)
+        w.controls.photons.tick();
+    EXPECT_EQ(w.notebook.rows().size(), 6u);
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("lab.csv"));
+    ASSERT_TRUE(notebook.exportTo(path));
+    QFile saved(path);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), notebookcsv::write(w.notebook.rows()));
+    EXPECT_TRUE(errors.isEmpty());
+    // Below a regular file nothing can be written: one message.
+    EXPECT_FALSE(notebook.exportTo(path + QStringLiteral("/under-a-file.csv")));
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("could not be saved"))) << errors[0].toStdString();
 }

@@ -3,6 +3,7 @@
 // that do not clash.
 
 #include "app/imagecontrol.h"
+#include "app/notebookcharts.h"
 #include "app/notebooktablemodel.h"
 #include "app/notebookwindow.h"
 #include "app/program.h"
@@ -76,8 +77,11 @@ QMap<QString, QString> captions(Tphotofrm& window)
     // notebook's, not the main window's.
     window.ShowNotebook1Click();
     const NotebookWindow& notebook = *window.notebookWindow();
-    for (const QPushButton* button : notebook.findChildren<QPushButton*>())
-        texts[QStringLiteral("notebook.") + button->objectName()] = button->text();
+    for (const QAbstractButton* button : notebook.findChildren<QAbstractButton*>())
+        if (!button->objectName().isEmpty())
+            texts[QStringLiteral("notebook.") + button->objectName()] = button->text();
+    for (int tab = 0; tab < notebook.charts()->count(); ++tab)
+        texts[QStringLiteral("notebook.tab%1").arg(tab)] = notebook.charts()->tabText(tab);
     for (const QLabel* label : notebook.findChildren<QLabel*>())
         if (label->buddy())
             texts[QStringLiteral("notebook.") + label->buddy()->objectName()] = label->text();
@@ -242,14 +246,17 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
     window->ShowNotebook1Click();
     NotebookWindow& notebook = *window->notebookWindow();
     QStringList notebookKeys;
-    for (QPushButton* button : notebook.findChildren<QPushButton*>())
+    for (QAbstractButton* button : notebook.findChildren<QAbstractButton*>())
         notebookKeys << button->text();
+    for (int tab = 0; tab < notebook.charts()->count(); ++tab)
+        notebookKeys << notebook.charts()->tabText(tab);
     for (QLabel* label : notebook.findChildren<QLabel*>())
         notebookKeys << label->text();
     expectUniqueAccessKeys(QStringLiteral("notebook"), notebookKeys);
     QList<QAbstractButton*> notebookButtons;
-    for (QPushButton* button : notebook.findChildren<QPushButton*>())
-        notebookButtons << button;
+    for (QAbstractButton* button : notebook.findChildren<QAbstractButton*>())
+        if (!button->text().isEmpty())
+            notebookButtons << button;
     expectCaptionsFit(notebookButtons);
     if (!language.isEmpty()) {
         EXPECT_FALSE(notebook.results()->toPlainText().startsWith(QStringLiteral("No results yet")));

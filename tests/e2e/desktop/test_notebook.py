@@ -4,7 +4,10 @@ window, the table and the results read back, the focus moved between the
 two windows without resetting the experiment, the rows back after a
 restart, and a damaged file moved aside with one message."""
 
+import gzip
 import os
+import re
+import subprocess
 import tempfile
 import time
 
@@ -129,11 +132,98 @@ def notebook_session():
     log("notebook: %d rows recorded, read back, restored; damaged file moved to %s" % (len(rows), aside[0]))
 
 
+ROWS = [(671, 4.47, 1.85, 0.348, 5), (671, 4.47, 1.85, 0.354, 0), (534, 5.61, 2.33, 0.819, 5),
+        (534, 5.61, 2.33, 0.822, 0), (397, 7.55, 3.13, 1.618, 5), (397, 7.55, 3.13, 1.620, 0)]
+
+
+def notebook_with_rows():
+    data = tempfile.mkdtemp(prefix="lumetra-notebook-out.")
+    os.makedirs(os.path.join(data, "lumetra"))
+    with open(os.path.join(data, "lumetra", "notebook.csv"), "w", newline="") as f:
+        f.write("metal,unknown,metal4_number,wavelength_nm,frequency_1e14_Hz,photon_energy_eV,intensity,"
+                "retarding_voltage_V,photocurrent\r\n")
+        for wavelength, frequency, energy, voltage, current in ROWS:
+            f.write("1,0,,%d,%.2f,%.2f,5,%.3f,%d\r\n" % (wavelength, frequency, energy, voltage, current))
+    return data
+
+
+def clipboard(target):
+    return subprocess.run(["xclip", "-selection", "clipboard", "-t", target, "-o"], stdout=subprocess.PIPE,
+                          stderr=subprocess.DEVNULL, timeout=10).stdout
+
+
+def spreadsheet_cells(tab_separated, locale):
+    """What a real spreadsheet makes of the text pasted in the locale: each
+    cell's text and whether it is a number."""
+    folder = tempfile.mkdtemp(prefix="lumetra-sheet.")
+    source, sheet = os.path.join(folder, "pasted.tsv"), os.path.join(folder, "pasted.gnumeric")
+    with open(source, "wb") as f:
+        f.write(tab_separated)
+    subprocess.run(["ssconvert", source, sheet], env=dict(os.environ, LC_ALL=locale), check=True, timeout=60,
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with gzip.open(sheet, "rt", encoding="utf-8") as f:
+        xml = f.read()
+    return {(int(row), int(col)): (kind == "40", value)
+            for row, col, kind, value in re.findall(r'<gnm:Cell Row="(\d+)" Col="(\d+)" ValueType="(\d+)">([^<]*)', xml)}
+
+
+def notebook_out_session():
+    """The notebook's rows out to the clipboard (tab-separated text a
+    spreadsheet reads as numbers, in English and in German; CSV; the graphs
+    as a PNG picture) and to the default printer."""
+    data = notebook_with_rows()
+    # German numbers, with the texts in English that the tree is read by.
+    for locale, decimal in (("C.UTF-8", "."), ("de_DE.UTF-8", ",")):
+        program = Program("notebook-out-" + locale, XDG_DATA_HOME=data, LC_ALL=locale, LANGUAGE="en")
+        program.activate()
+        keys("alt+n", "s")
+        wait_until("the notebook's table", lambda: program.find("Measurements", "table", showing_only=True))
+        keys("ctrl+c")
+        text_copied = wait_until("text on the clipboard", lambda: clipboard("UTF8_STRING"))
+        check(("0%s348" % decimal).encode() in text_copied, "copied text: %r" % text_copied[:200])
+        cells = spreadsheet_cells(text_copied, locale)
+        for row in range(1, len(ROWS) + 1):
+            for column in range(1, 7):
+                check(cells.get((row, column), (False, ""))[0],
+                      "%s: cell %d,%d is not a number: %r" % (locale, row, column, (cells.get((row, column)),)))
+        csv = clipboard("text/csv").decode()
+        check(csv.splitlines()[1] == "1,0,,671,4.47,1.85,5,0.348,5", "text/csv: %r" % csv[:200])
+        picture = clipboard("image/png")
+        check(picture.startswith(b"\x89PNG") and len(picture) > 10000, "no graphs as PNG on the clipboard")
+        if decimal == ".":
+            printed(program)
+        program.stop()
+
+
+def printed(program):
+    """Ctrl+P in the notebook: a PDF through the real CUPS-PDF queue that
+    holds the table and the results."""
+    folder = os.environ["CUPS_PDF_DIR"]
+    before = set(os.listdir(folder)) if os.path.isdir(folder) else set()
+    keys("ctrl+p")
+
+    def new_pdf():
+        if not os.path.isdir(folder):
+            return None
+        for entry in sorted(set(os.listdir(folder)) - before):
+            path = os.path.join(folder, entry)
+            with open(path, "rb") as f:
+                if entry.endswith(".pdf") and f.read().rstrip().endswith(b"%%EOF"):
+                    return path
+        return None
+
+    pdf = wait_until("the notebook's PDF from CUPS-PDF", new_pdf, timeout=30)
+    words = subprocess.run(["pdftotext", "-layout", pdf, "-"], stdout=subprocess.PIPE, check=True,
+                           timeout=60).stdout.decode()
+    os.remove(pdf)
+    for expected in ("Voltage (V)", "0.348", "1.620", "Fit through 3 stopping voltages", "Planck"):
+        check(expected in words, "the printed notebook lacks %r: %r" % (expected, words[:400]))
+
+
 def program_run(*command):
-    import subprocess
     return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
                           timeout=10).stdout.split()
 
 
 if __name__ == "__main__":
-    main({"notebook_session": notebook_session})
+    main({"notebook_session": notebook_session, "notebook_out_session": notebook_out_session})
