@@ -210,8 +210,11 @@ QChart* currentChart(const Graphs& graphs, bool againstVoltage, const QLocale& l
         attach(chart, series, x, y);
         parts << notebookCount("%1, %n points", static_cast<int>(one.points.size())).arg(name);
     }
-    fit(x, againstVoltage ? std::min(low, 0.0) : 0.0, againstVoltage ? high : 10.0);
-    y->setRange(0, 10.5);
+    // Both settings start at zero; the meter has ten divisions.
+    fit(x, 0, againstVoltage ? high : 10.0);
+    x->setMin(0);
+    y->setRange(0, 10);
+    y->setTickCount(6);
     description = title + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
     return chart;
 }
@@ -247,6 +250,11 @@ void NotebookCharts::show(const Graphs& graphs)
         charts[i]->setLocalizeNumbers(true);
         charts[i]->setLocale(locale);
         charts[i]->legend()->setAlignment(Qt::AlignBottom);
+        QFont small = charts[i]->legend()->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        charts[i]->legend()->setFont(small);
+        charts[i]->setMargins(QMargins(4, 4, 4, 4));
+        charts[i]->legend()->setShowToolTips(true);
         QChart* old = views_[i]->chart();
         views_[i]->setChart(charts[i]);
         delete old;

@@ -68,7 +68,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, Wiring wiring)
 {
     setObjectName(QStringLiteral("notebook"));
     setWindowTitle(notebookText("Notebook - %1").arg(texts::applicationTitle()));
-    resize(1100, 620);
+    resize(1120, 640);
     QAction* record = wiring_.record;
 
     // Ctrl+R records here as in the main window: the same action.
@@ -146,7 +146,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, Wiring wiring)
     split->addWidget(left);
     split->addWidget(charts_);
     split->setChildrenCollapsible(false);
-    split->setSizes({500, 600});
+    split->setSizes({570, 530});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(split, 1);
