@@ -216,16 +216,12 @@ Read read(const QByteArray& bytes)
         const int line = records.lines[i];
         if (cells.size() == 1 && cells[0].isEmpty())
             continue; // a blank line
-        if (cells.size() != 9) {
-            result.problem = notebookText("line %1 has %2 cells, not 9").arg(line).arg(cells.size());
-            return result;
-        }
+        // A file with a fault gives no rows at all, whatever came before it.
+        if (cells.size() != 9)
+            return {{}, notebookText("line %1 has %2 cells, not 9").arg(line).arg(cells.size())};
         Measurement row;
-        if (const QString fault = readRow(cells, row); !fault.isEmpty()) {
-            result.problem = notebookText("line %1: %2").arg(line).arg(fault);
-            result.rows.clear();
-            return result;
-        }
+        if (const QString fault = readRow(cells, row); !fault.isEmpty())
+            return {{}, notebookText("line %1: %2").arg(line).arg(fault)};
         result.rows.push_back(row);
     }
     return result;

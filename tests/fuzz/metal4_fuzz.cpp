@@ -1,7 +1,7 @@
 // libFuzzer target for metal 4's number parser. The bytes are read as UTF-8
 // and parsed with both decimal separators; an AppError is the parser's
 // ordinary answer to a bad text. Anything else escaping, or a sanitizer
-// report, is a finding. Built and run by scripts/fuzz-metal4.
+// report, is a finding. Built and run by scripts/fuzz metal4.
 
 #include "core/errors.h"
 #include "unknown/metal4.h"
