@@ -248,10 +248,11 @@ void NotebookWindow::saveAs()
 
 bool NotebookWindow::exportTo(const QString& path)
 {
+    // Unbuffered, as the notebook's own file: a short write is seen.
     QSaveFile file(path);
     const QByteArray bytes = notebookcsv::write(notebook_.rows());
     QString problem;
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         problem = file.errorString();
     else if (file.write(bytes) != bytes.size())
         problem = file.errorString();

@@ -118,8 +118,10 @@ QString NotebookStore::write() const
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         return folderProblem(folder);
+    // Unbuffered: a write that stops short (a full disk) says so here, where
+    // a buffered one would be cut short unseen at commit.
     QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
     const QByteArray bytes = notebookcsv::write(notebook_.rows());
     if (file.write(bytes) != bytes.size()) {

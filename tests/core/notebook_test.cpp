@@ -14,6 +14,7 @@
 #include <cmath>
 #include <csignal>
 #include <random>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -239,6 +240,37 @@ TEST(NotebookStore, AFolderThatCannotBeMadeIsToldOnceAndTheRowsStayInMemory)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("cannot be saved"))) << messages[0].toStdString();
     EXPECT_EQ(notebook.rows().size(), 2u);
+}
+
+// A disk that fills up in the middle of a save: the write fails, it is told,
+// and the old file stays as it was.
+TEST(NotebookStore, AWriteThatFailsHalfWayLeavesTheOldFile)
+{
+    QTemporaryDir data;
+    const QString path = data.path() + QStringLiteral("/notebook.csv");
+    std::vector<Measurement> rows(50, reading(5.86, 0.9, 5));
+    const QByteArray before = notebookcsv::write(rows);
+    write(path, before);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Files may grow to a little past the old one's size, no further.
+        signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{static_cast<rlim_t>(before.size() + 10), static_cast<rlim_t>(before.size() + 10)};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        Notebook notebook;
+        int reports = 0;
+        NotebookStore store(notebook, path, [&](const QString&) { ++reports; });
+        store.load();
+        for (int row = 0; row < 5; ++row)
+            notebook.record(reading(6.0, 1.0, 0));
+        _exit(notebook.rows().size() == 55 && reports == 1 ? 4 : 5);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 4) << "the rows stay in memory and the failure is told once";
+    EXPECT_EQ(contents(path), before);
 }
 
 // A student's burst of recordings, killed at a random moment, a few dozen

@@ -7,6 +7,7 @@ restart, and a damaged file moved aside with one message."""
 import gzip
 import os
 import re
+import shutil
 import subprocess
 import tempfile
 import time
@@ -220,10 +221,88 @@ def printed(program):
         check(expected in words, "the printed notebook lacks %r: %r" % (expected, words[:400]))
 
 
+HEADER = ("metal,unknown,metal4_number,wavelength_nm,frequency_1e14_Hz,photon_energy_eV,intensity,"
+          "retarding_voltage_V,photocurrent")
+
+
+def damaged_starts():
+    """Starts with files that are not the notebook's: each gives one clear
+    message, the file moved aside untouched and a working program; the
+    notebook's file as a spreadsheet saves it is read as it is; a data
+    folder that cannot be made is told and the notebook works on."""
+    good = (HEADER + "\r\n1,0,,671,4.47,1.85,5,0.348,5\r\n1,0,,671,4.47,1.85,5,0.354,0\r\n").encode()
+    cases = [
+        ("truncated", good[:len(good) - 9]),
+        ("binary", bytes(range(256)) * 64),
+        ("100 MB", good + b"1,0,,671,4.47,1.85,5,0.354,0\r\n" * (100 * 1024 * 1024 // 30)),
+        ("another program's CSV", b"Name,Email,Phone\r\nAda,ada@example.invalid,555\r\n"),
+        ("values out of range", (HEADER + "\r\n7,0,,511,5.86,2.43,11,9.000,3\r\n").encode()),
+    ]
+    for what, content in cases:
+        data = tempfile.mkdtemp(prefix="lumetra-damaged.")
+        folder = os.path.join(data, "lumetra")
+        os.makedirs(folder)
+        with open(os.path.join(folder, "notebook.csv"), "wb") as f:
+            f.write(content)
+        program = Program("damaged-" + what.replace(" ", "-").replace("'", ""), XDG_DATA_HOME=data)
+        box = wait_until("%s: the message" % what, program.dialog, timeout=20)
+        message = program.dialog_text(box)
+        check("could not be read" in message, "%s: message %r" % (what, message))
+        keys("Return")
+        wait_until("%s: the message closed" % what, lambda: program.dialog() is None)
+        aside = [f for f in os.listdir(folder) if f.startswith("notebook.csv.damaged-")]
+        check(len(aside) == 1 and not os.path.exists(os.path.join(folder, "notebook.csv")),
+              "%s: files %r" % (what, os.listdir(folder)))
+        with open(os.path.join(folder, aside[0]), "rb") as f:
+            check(f.read() == content, "%s: the file was changed when it was moved aside" % what)
+        act_on(program.get("Light On", "push button"))
+        wait_until("%s: the program answers" % what, lambda: program.find("Light Off", "push button"))
+        program.stop()
+        shutil.rmtree(data)
+
+    # Saved again by a spreadsheet: a byte-order mark, LF line ends, every cell quoted.
+    data = tempfile.mkdtemp(prefix="lumetra-spreadsheet.")
+    os.makedirs(os.path.join(data, "lumetra"))
+    with open(os.path.join(data, "lumetra", "notebook.csv"), "wb") as f:
+        f.write(("\ufeff" + "\n".join('"' + line.replace(",", '","') + '"'
+                                        for line in good.decode().split("\r\n") if line) + "\n").encode())
+    program = Program("spreadsheet-saved", XDG_DATA_HOME=data)
+    program.activate()
+    keys("alt+n", "s")
+    rows = wait_until("the spreadsheet's rows", lambda: (lambda r: r if len(r) == 2 else None)(table_rows(program)))
+    check(rows[1]["Voltage (V)"] == "0.354", "rows read from the spreadsheet's file: %r" % rows)
+    check(program.dialog() is None, "a message for the spreadsheet's file")
+    program.stop()
+
+    # A data folder below a regular file: one message, and the notebook and
+    # Save As still there.
+    data = tempfile.mkdtemp(prefix="lumetra-unwritable.")
+    blocker = os.path.join(data, "not-a-folder")
+    with open(blocker, "w") as f:
+        f.write("a file where the data folder should be")
+    program = Program("unwritable", XDG_DATA_HOME=blocker)
+    box = wait_until("the message", program.dialog, timeout=20)
+    message = program.dialog_text(box)
+    check("cannot be saved" in message and "kept in memory" in message, "message: %r" % message)
+    keys("Return")
+    wait_until("the message closed", lambda: program.dialog() is None)
+    program.activate()
+    keys("alt+n", "s")
+    save = wait_until("Save As", lambda: program.find("Save As…", "push button", showing_only=True))
+    check(save.getState().contains(pyatspi.STATE_ENABLED), "Save As is not offered")
+    program.stop()
+    log("damaged starts: %d files moved aside, a spreadsheet's copy read, an unwritable folder told" % len(cases))
+
+
+def act_on(node):
+    node.queryAction().doAction(0)
+
+
 def program_run(*command):
     return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
                           timeout=10).stdout.split()
 
 
 if __name__ == "__main__":
-    main({"notebook_session": notebook_session, "notebook_out_session": notebook_out_session})
+    main({"notebook_session": notebook_session, "notebook_out_session": notebook_out_session,
+          "damaged_starts": damaged_starts})
