@@ -1,6 +1,7 @@
 #include "notebookcharts.h"
 
 #include "notebook/resultstext.h"
+#include "notebook/notebooktext.h"
 
 #include <QChart>
 #include <QChartView>
@@ -13,11 +14,6 @@
 #include <QValueAxis>
 
 namespace {
-
-QString notebookText(const char* text)
-{
-    return QCoreApplication::translate("Notebook", text);
-}
 
 // A text with "%n" for a count, in its plural form where the language has one.
 QString notebookCount(const char* text, int count)

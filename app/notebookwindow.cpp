@@ -4,6 +4,8 @@
 #include "core/texts.h"
 #include "notebook/csv.h"
 #include "notebook/graphs.h"
+#include "notebook/notebookstore.h"
+#include "notebook/notebooktext.h"
 #include "notebook/results.h"
 #include "notebook/resultstext.h"
 #include "notebookcharts.h"
@@ -14,7 +16,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -28,7 +29,6 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QTableView>
@@ -36,11 +36,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString notebookText(const char* text)
-{
-    return QCoreApplication::translate("Notebook", text);
-}
 
 QPushButton* button(const char* caption, const char* name, QWidget* parent)
 {
@@ -248,19 +243,9 @@ void NotebookWindow::saveAs()
 
 bool NotebookWindow::exportTo(const QString& path)
 {
-    // Unbuffered, as the notebook's own file: a short write is seen.
-    QSaveFile file(path);
-    const QByteArray bytes = notebookcsv::write(notebook_.rows());
-    QString problem;
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        problem = file.errorString();
-    else if (file.write(bytes) != bytes.size())
-        problem = file.errorString();
-    else if (!file.commit())
-        problem = file.errorString();
+    const QString problem = writeNotebookFile(path, notebook_.rows());
     if (problem.isEmpty())
         return true;
-    file.cancelWriting();
     wiring_.showError(notebookText("The notebook could not be saved as %1 (%2); nothing was written there.")
                           .arg(QDir::toNativeSeparators(path), problem));
     return false;

@@ -1,6 +1,7 @@
 #include "csv.h"
 
-#include <QCoreApplication>
+#include "notebooktext.h"
+
 #include <QStringList>
 #include <QStringView>
 #include <cmath>
@@ -11,11 +12,6 @@ const char* const header = "metal,unknown,metal4_number,wavelength_nm,frequency_
                            "retarding_voltage_V,photocurrent";
 
 namespace {
-
-QString notebookText(const char* text)
-{
-    return QCoreApplication::translate("Notebook", text);
-}
 
 QString cell(const QString& text)
 {

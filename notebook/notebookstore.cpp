@@ -1,8 +1,8 @@
 #include "notebookstore.h"
 
 #include "csv.h"
+#include "notebooktext.h"
 
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,11 +14,6 @@ namespace {
 
 // Far more rows than a class takes in a term; a larger file is not a notebook.
 constexpr qint64 largestFile = 16 * 1024 * 1024;
-
-QString notebookText(const char* text)
-{
-    return QCoreApplication::translate("Notebook", text);
-}
 
 QString folderProblem(const QString& folder)
 {
@@ -118,12 +113,17 @@ QString NotebookStore::write() const
     const QString folder = QFileInfo(path_).absolutePath();
     if (!QDir().mkpath(folder))
         return folderProblem(folder);
+    return writeNotebookFile(path_, notebook_.rows());
+}
+
+QString writeNotebookFile(const QString& path, const std::vector<Measurement>& rows)
+{
     // Unbuffered: a write that stops short (a full disk) says so here, where
     // a buffered one would be cut short unseen at commit.
-    QSaveFile file(path_);
+    QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    const QByteArray bytes = notebookcsv::write(notebook_.rows());
+    const QByteArray bytes = notebookcsv::write(rows);
     if (file.write(bytes) != bytes.size()) {
         const QString problem = file.errorString();
         file.cancelWriting();

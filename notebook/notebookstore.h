@@ -5,6 +5,10 @@
 #include <QString>
 #include <functional>
 
+// Writes the rows to the file at `path` whole or not at all: why not, or
+// nothing.
+QString writeNotebookFile(const QString& path, const std::vector<Measurement>& rows);
+
 // Keeps a notebook in its file: reads it once at start and writes it whole
 // after every edit, atomically, so that a crash leaves the old file or the
 // new one. A file that cannot be read is moved aside untouched; every

@@ -1,17 +1,12 @@
 #include "resultstext.h"
 
 #include "core/experiment.h"
+#include "notebooktext.h"
 
-#include <QCoreApplication>
 #include <QStringList>
 #include <cmath>
 
 namespace {
-
-QString notebookText(const char* text)
-{
-    return QCoreApplication::translate("Notebook", text);
-}
 
 QString fixed(double value, int decimals, const QLocale& locale)
 {
