@@ -117,7 +117,9 @@ void Tphotofrm::followUserInput()
         connect(bar, &QScrollBar::valueChanged, this,
                 [this, control](int position) { guarded([control, position] { control->setValue(position); }); });
     }
-    w.metalused->onItemChosen = [this](int index) { controls.metalused.setItemIndex(index); };
+    w.metalused->onItemChosen = [this](int index) {
+        guarded([this, index] { controls.metalused.setItemIndex(index); });
+    };
     // Typing, pasting and a screen reader's set-text all change the text.
     connect(w.wfeb, &QLineEdit::textChanged, this,
             [this](const QString& text) { guarded([this, text] { controls.wfeb.setText(text); }); });

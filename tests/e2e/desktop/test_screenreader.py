@@ -135,6 +135,8 @@ def screen_reader_session():
     act(unknown, "Toggle", "Press")
     wait_until("known-metal captions", lambda: program.metal_names() == KNOWN_METALS)
     act(program.get("1 (1.50 eV)", "radio button"), "Toggle", "Press", "Click")
+    # The metal has no handler of its own, and no tick follows with the light off.
+    described(program, "metal 1 chosen with the light off", lambda text: text == START)
 
     photocurrent_events(program)
 
