@@ -96,7 +96,7 @@ def notebook_session():
 
     # Into the notebook and back, by the window manager: the light stays on.
     notebook_window = wait_until("the notebook's X window", lambda: (lambda found: found[0] if found else None)(
-        program_run("xdotool", "search", "--onlyvisible", "--pid", str(program.pid), "--name", "^Notebook - ")))
+        program_run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.pid), "--name", "^Notebook - ")))
     program.activate(notebook_window)
     program.activate()
     check(program.find("Light Off", "push button") is not None, "switching windows switched the light off")
