@@ -19,6 +19,8 @@ std::optional<Condition> conditionOf(const Measurement& row)
 
 // One series of current against a setting for each condition and value of
 // another setting, the points sorted and each x once (the latest reading).
+// A lone reading is no series: it draws no line, and a sweep of the voltage
+// would otherwise fill the intensity graph's legend with one a row.
 std::vector<CurrentSeries> currentSeries(const std::vector<std::pair<int, Measurement>>& rows, bool againstVoltage)
 {
     std::map<std::pair<int, double>, std::map<double, double>> grouped;
@@ -29,6 +31,8 @@ std::vector<CurrentSeries> currentSeries(const std::vector<std::pair<int, Measur
     }
     std::vector<CurrentSeries> series;
     for (const auto& [key, points] : grouped) {
+        if (points.size() < 2)
+            continue;
         CurrentSeries one{key.first, key.second, {}};
         for (const auto& [x, y] : points)
             one.points.push_back({x, y});

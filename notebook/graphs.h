@@ -36,7 +36,8 @@ struct StoppingSeries
 };
 
 // Photocurrent against the retarding voltage (one condition at one
-// intensity), or against the intensity (one condition at one voltage).
+// intensity), or against the intensity (one condition at one voltage): two
+// points at least.
 struct CurrentSeries
 {
     int conditionIndex = 0;
