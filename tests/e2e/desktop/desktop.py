@@ -11,7 +11,10 @@ Run a test file as `/usr/bin/python3 FILE TEST [ARG...]`: it runs the function
 TEST with the arguments, and exits 0 when it passed.
 """
 
+import csv
+import io
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -69,12 +72,16 @@ def run(*command, timeout=10, check=True):
 # The accessible tree
 # ---------------------------------------------------------------------------
 
-def walk(node):
+def walk(node, skip=()):
+    """The node and all below it, but not below a node whose role is in
+    `skip` (a table's thousands of cells, say)."""
     yield node
+    if role(node) in skip:
+        return
     for i in range(node.childCount):
         child = node.getChildAtIndex(i)
         if child is not None:
-            yield from walk(child)
+            yield from walk(child, skip)
 
 
 def role(node):
@@ -136,9 +143,11 @@ def extents(node):
 
 class Program:
     """The real program, started on the display of the environment, with
-    its accessible application found by PID."""
+    its accessible application found by PID. `executable` starts another
+    build of it; `preexec` runs in the child before it starts (to set a
+    limit, say)."""
 
-    def __init__(self, label, **env):
+    def __init__(self, label, executable=None, preexec=None, **env):
         self.label = label
         self.log_path = os.path.join(LOG_DIR, label + ".log")
         environment = dict(os.environ)
@@ -157,8 +166,8 @@ class Program:
         self.platform = environment["QT_QPA_PLATFORM"]
         self.helpers = []
         self.log_file = open(self.log_path, "w")
-        self.process = subprocess.Popen([PROGRAM], env=environment, stdin=subprocess.DEVNULL,
-                                        stdout=self.log_file, stderr=subprocess.STDOUT)
+        self.process = subprocess.Popen([executable or PROGRAM], env=environment, stdin=subprocess.DEVNULL,
+                                        stdout=self.log_file, stderr=subprocess.STDOUT, preexec_fn=preexec)
         self.pid = self.process.pid
         self.app = wait_until("the program's accessible application (PID %d)" % self.pid,
                               self._find_application, timeout=20)
@@ -263,10 +272,18 @@ class Program:
         process, as a screen reader does, and returns that process. The
         program answers once the handler has run, and the handler may show a
         modal box first: this process can dismiss it meanwhile."""
+        return self._in_background("set_text_of", wanted, characters)
+
+    def toggle_in_background(self, wanted):
+        """Toggles the check box `wanted` over AT-SPI from another process,
+        as set_text_in_background does: its handler too may show a box."""
+        return self._in_background("toggle_of", wanted)
+
+    def _in_background(self, function, *arguments):
         helper = subprocess.Popen(
             ["/usr/bin/python3", "-c", "import sys; sys.path.insert(0, sys.argv[1]); import desktop; "
-             "desktop.set_text_of(int(sys.argv[2]), sys.argv[3], sys.argv[4])",
-             os.path.dirname(os.path.abspath(__file__)), str(self.pid), wanted, characters],
+             "getattr(desktop, sys.argv[2])(int(sys.argv[3]), *sys.argv[4:])",
+             os.path.dirname(os.path.abspath(__file__)), function, str(self.pid), *arguments],
             stdin=subprocess.DEVNULL)
         self.helpers.append(helper)
         return helper
@@ -337,21 +354,61 @@ class Program:
         self.log_file.close()
 
 
-def set_text_of(pid, wanted, characters):
-    """Sets the text of the edit box named `wanted` in the program PID. The
-    answer may come late (a modal box) or not at all: it is not waited for
-    beyond D-Bus's own time-out."""
+def _node_of(pid, wanted, kind):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         app = desktop.getChildAtIndex(i)
         if app is not None and app.get_process_id() == pid:
-            for node in walk(app):
-                if name(node) == wanted and role(node) == "text":
-                    try:
-                        node.queryEditableText().setTextContents(characters)
-                    except Exception:
-                        pass
-                    return
+            for node in walk(app, skip=("table",)):
+                if name(node) == wanted and role(node) == kind:
+                    return node
+    return None
+
+
+def set_text_of(pid, wanted, characters):
+    """Sets the text of the edit box named `wanted` in the program PID. The
+    answer may come late (a modal box) or not at all: it is not waited for
+    beyond D-Bus's own time-out."""
+    node = _node_of(pid, wanted, "text")
+    try:
+        node.queryEditableText().setTextContents(characters)
+    except Exception:
+        pass
+
+
+def toggle_of(pid, wanted):
+    """Toggles the check box named `wanted` in the program PID, as
+    set_text_of sets a text."""
+    node = _node_of(pid, wanted, "check box")
+    try:
+        act(node, "Toggle", "Press")
+    except Exception:
+        pass
+
+
+# ---------------------------------------------------------------------------
+# The notebook's file
+# ---------------------------------------------------------------------------
+
+NOTEBOOK_HEADER = ["metal", "unknown", "metal4_number", "wavelength_nm", "frequency_1e14_Hz", "photon_energy_eV",
+                   "intensity", "retarding_voltage_V", "photocurrent"]
+# What each cell may hold: an empty reading was hidden.
+NOTEBOOK_CELLS = [r"[1-4]", r"[01]", r".*", r"\d*", r"(\d\.\d\d)?", r"(\d\.\d\d)?", r"\d\d?", r"\d\.\d\d\d", r"\d\d?"]
+
+
+def notebook_file(path):
+    """The rows of the notebook's file as the program writes it, each a list
+    of its nine cells; fails on a file that is not whole: no header, a row
+    of another length, a last line cut short."""
+    with open(path, "rb") as f:
+        content = f.read()
+    check(content.endswith(b"\r\n"), "%s does not end with a whole line: ...%r" % (path, content[-40:]))
+    records = list(csv.reader(io.StringIO(content.decode("utf-8"), newline="")))
+    check(records and records[0] == NOTEBOOK_HEADER, "%s has no header: %r" % (path, records[:1]))
+    for number, record in enumerate(records[1:], 2):
+        check(len(record) == 9 and all(re.fullmatch(pattern, cell) for pattern, cell in zip(NOTEBOOK_CELLS, record)),
+              "%s, line %d is no whole row: %r" % (path, number, record))
+    return records[1:]
 
 
 # ---------------------------------------------------------------------------
