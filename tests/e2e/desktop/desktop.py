@@ -306,14 +306,8 @@ class Program:
         if "=" not in extents_line:
             return None
         left, right, top, bottom = (int(v) for v in extents_line.split("=")[1].split(","))
-        info = {}
-        for line in run("xwininfo", "-id", window).splitlines():
-            if ":" in line:
-                key, _, val = line.strip().partition(":")
-                info[key] = val.strip()
-        x = int(info["Absolute upper-left X"]) - left
-        y = int(info["Absolute upper-left Y"]) - top
-        return (x, y, int(info["Width"]) + left + right, int(info["Height"]) + top + bottom)
+        x, y, width, height = client_area(window)
+        return (x - left, y - top, width + left + right, height + top + bottom)
 
     def has_x_focus(self, window=None):
         window = window or self.window()
@@ -409,6 +403,17 @@ def notebook_file(path):
         check(len(record) == 9 and all(re.fullmatch(pattern, cell) for pattern, cell in zip(NOTEBOOK_CELLS, record)),
               "%s, line %d is no whole row: %r" % (path, number, record))
     return records[1:]
+
+
+def client_area(window):
+    """(x, y, width, height) of an X window's client area on the screen."""
+    info = {}
+    for line in run("xwininfo", "-id", window).splitlines():
+        if ":" in line:
+            key, _, val = line.strip().partition(":")
+            info[key] = val.strip()
+    return (int(info["Absolute upper-left X"]), int(info["Absolute upper-left Y"]), int(info["Width"]),
+            int(info["Height"]))
 
 
 # ---------------------------------------------------------------------------

@@ -17,8 +17,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from desktop import Program, check, keys, log, main, name, notebook_file, role, text, value, wait_until
-
+from desktop import Program, check, keys, log, main, name, notebook_file, text, value, wait_until
 
 
 def table_rows(program):
