@@ -263,8 +263,7 @@ class Program:
             if role(node) == "popup menu" and showing(node):
                 return True
         if self.platform == "xcb":
-            return len(run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid),
-                           check=False).split()) > 1
+            return len(self.x_windows()) > 1
         return False
 
     def set_text_in_background(self, wanted, characters):
@@ -290,10 +289,19 @@ class Program:
 
     # -- X windows -----------------------------------------------------------
 
+    def x_windows(self, title=None):
+        """The program's X windows on view, those whose title matches the
+        pattern `title` if given."""
+        return run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid),
+                   *(["--name", title] if title else []), check=False).split()
+
     def window(self):
-        found = run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.pid),
-                    "--name", "^%s$" % TITLE).split()
+        found = self.x_windows("^%s$" % TITLE)
         return found[0] if len(found) == 1 else None
+
+    def notebook_window(self):
+        found = self.x_windows("^Notebook - ")
+        return found[0] if found else None
 
     def frame(self):
         """(x, y, width, height) of the window's outer frame, from the client

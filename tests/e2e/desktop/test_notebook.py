@@ -17,7 +17,7 @@ import time
 import pyatspi
 from gi.repository import GLib
 
-from desktop import Program, check, keys, log, main, name, notebook_file, text, value, wait_until
+from desktop import NOTEBOOK_HEADER, Program, check, keys, log, main, name, notebook_file, text, value, wait_until
 
 
 def table_rows(program):
@@ -96,8 +96,7 @@ def notebook_session():
           "without." in results(program), "results: %r" % results(program))
 
     # Into the notebook and back, by the window manager: the light stays on.
-    notebook_window = wait_until("the notebook's X window", lambda: (lambda found: found[0] if found else None)(
-        program_run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.pid), "--name", "^Notebook - ")))
+    notebook_window = wait_until("the notebook's X window", program.notebook_window)
     program.activate(notebook_window)
     program.activate()
     check(program.find("Light Off", "push button") is not None, "switching windows switched the light off")
@@ -222,8 +221,7 @@ def printed(program):
         check(expected in words, "the printed notebook lacks %r: %r" % (expected, words[:400]))
 
 
-HEADER = ("metal,unknown,metal4_number,wavelength_nm,frequency_1e14_Hz,photon_energy_eV,intensity,"
-          "retarding_voltage_V,photocurrent")
+HEADER = ",".join(NOTEBOOK_HEADER)
 
 
 def damaged_starts():
@@ -341,19 +339,12 @@ def record_two_rows(program, then=lambda: None):
     then()
     program.activate()
     keys("ctrl+r")
-    notebook = wait_until("the notebook's X window", lambda: program_run(
-        "xdotool", "search", "--all", "--onlyvisible", "--pid", str(program.pid), "--name", "^Notebook - ")[0])
-    program.activate(notebook)
+    program.activate(wait_until("the notebook's X window", program.notebook_window))
     wait_until("the rows", lambda: len(table_rows(program)) >= 2)
 
 
 def act_on(node):
     node.queryAction().doAction(0)
-
-
-def program_run(*command):
-    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True,
-                          timeout=10).stdout.split()
 
 
 if __name__ == "__main__":

@@ -29,7 +29,8 @@ import pyatspi
 from gi.repository import GLib
 
 from desktop import (KNOWN_METALS, NOTEBOOK_HEADER, UNKNOWN_METALS, Failure, Program, act, check, checked,
-                     client_area, enabled, extents, log, main, name, notebook_file, role, run, showing, text, walk)
+                     client_area, enabled, extents, log, main, name, notebook_file, role, run, showing, text, walk,
+                     wait_until)
 
 NAVIGATION = ["Tab", "shift+Tab", "Left", "Right", "Up", "Down", "Prior", "Next", "Home", "End"]
 # The access keys of both windows and their menus, and the light's own key;
@@ -132,8 +133,7 @@ class Soak:
         act(self.program.get("Show Notebook", "menu item"), "Click", "Press", "Toggle")
         self.wait("the notebook's table", self.table)
         self.main_window = self.program.window()
-        self.windows = [self.main_window, self.wait("the notebook's X window", lambda: run(
-            "xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.program.pid), "--name", "^Notebook - ").split()[0])]
+        self.windows = [self.main_window, self.wait("the notebook's X window", self.program.notebook_window)]
         self.forbidden = self.forbidden_areas()
 
     def earlier_lab(self):
@@ -198,21 +198,8 @@ class Soak:
         return [[name(table.getAccessibleAt(r, c)) for c in range(len(COLUMNS))] for r in range(first, table.nRows)]
 
     def wait(self, what, probe, timeout=20):
-        deadline = time.monotonic() + timeout
-        last = None
-        while time.monotonic() < deadline:
-            self.pump()
-            try:
-                last = probe()
-                if last:
-                    return last
-            except Exception as error:
-                last = error
-            time.sleep(0.05)
-        raise Failure("%s: not within %d s (last seen: %r)" % (what, timeout, last))
-
-    def x_windows(self):
-        return run("xdotool", "search", "--all", "--onlyvisible", "--pid", str(self.program.pid), check=False).split()
+        """wait_until, answering the accessibility bus's events meanwhile."""
+        return wait_until(what, lambda: self.pump() or probe(), timeout=timeout)
 
     def forbidden_areas(self):
         """Where a click would end the program or throw rows away: the exit
@@ -355,20 +342,20 @@ class Soak:
         time.sleep(0.5)
         self.keys("alt+z", "alt+u")
         self.program.set_text_in_background("Metal 4 number", "x")
-        self.wait("the error box", lambda: len(self.x_windows()) > 2)
+        self.wait("the error box", lambda: len(self.program.x_windows()) > 2)
         self.settle()
         self.program.activate(main)
         self.keys("alt+u", "alt+h", "a")
-        self.wait("the About box", lambda: len(self.x_windows()) > 2)
+        self.wait("the About box", lambda: len(self.program.x_windows()) > 2)
         self.settle()
         self.program.activate(notebook)
         self.keys("ctrl+c", "ctrl+p", "alt+a")
-        self.wait("the file dialog", lambda: len(self.x_windows()) > 2)
+        self.wait("the file dialog", lambda: len(self.program.x_windows()) > 2)
         self.settle()
         self.program.activate(main)
         x, y, width, height = client_area(main)
         run("xdotool", "mousemove", str(x + 300), str(y + 200), "click", "3")
-        self.wait("the picture's menu", lambda: len(self.x_windows()) > 2)
+        self.wait("the picture's menu", lambda: len(self.program.x_windows()) > 2)
         self.settle()
 
     def drive(self, seconds):
@@ -390,10 +377,10 @@ class Soak:
         error box, a file dialog) and waits for the screen reader's helpers
         and the notebook's rows to come to rest."""
         deadline = time.monotonic() + 60
-        while len(self.x_windows()) > 2 or any(helper.poll() is None for helper in self.program.helpers):
+        while len(self.program.x_windows()) > 2 or any(helper.poll() is None for helper in self.program.helpers):
             check(time.monotonic() < deadline, "windows still open over the two after a minute: %r" % [
-                (window, run("xdotool", "getwindowname", window, check=False).strip()) for window in self.x_windows()])
-            if len(self.x_windows()) > 2:
+                (window, run("xdotool", "getwindowname", window, check=False).strip()) for window in self.program.x_windows()])
+            if len(self.program.x_windows()) > 2:
                 self.keys("Escape")
             time.sleep(0.3)
         self.program.helpers = []
