@@ -232,10 +232,14 @@ void Tphotofrm::firstShown()
     frameWatch->start();
 }
 
-void Tphotofrm::reportError(const std::exception& error)
+QString Tphotofrm::errorMessage(const std::exception& error)
 {
     const auto* appError = dynamic_cast<const AppError*>(&error);
-    const QString message = appError ? appError->message() : QString::fromLocal8Bit(error.what());
+    return appError ? appError->message() : QString::fromLocal8Bit(error.what());
+}
+
+void Tphotofrm::reportError(const QString& message)
+{
     seams_.showError(texts::applicationTitle(), errorReportText(message));
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ImageControl;
@@ -110,18 +111,24 @@ public:
     NotebookWindow* notebookWindow() const { return notebookWindow_.get(); }
 
     // Runs an event's handler: an error that escapes it goes to the
-    // application's error report, and the program goes on.
+    // application's error report, and the program goes on. The window shows
+    // what the handler did before the report's box waits for the user, so
+    // that neither the picture nor its description lags behind the box.
     template <typename Handler>
     void guarded(Handler handler)
     {
+        std::optional<QString> failure;
         try {
             handler();
         } catch (const std::exception& error) {
-            reportError(error);
+            failure = errorMessage(error);
         }
         afterEvent();
+        if (failure)
+            reportError(*failure);
     }
-    void reportError(const std::exception& error);
+    static QString errorMessage(const std::exception& error);
+    void reportError(const QString& message);
 
     // The widget, menu action or timer that shows a control.
     QObject* widgetOf(const Control& control) const { return widgetOf_.value(&control); }

@@ -107,6 +107,17 @@ def screen_reader_session():
     setter.wait(timeout=30)
     check(text(edit) == "<b>x</b>", "the box holds %r after the error" % text(edit))
     check(program.metal_names() == UNKNOWN_METALS, "the error box left unknown-metals mode")
+    # Into the mode again with that text: while the error box waits, the
+    # description tells the mode's metal already.
+    act(unknown, "Toggle", "Press")
+    wait_until("known-metal captions", lambda: program.metal_names() == KNOWN_METALS)
+    toggler = program.toggle_in_background("Unknown Metals")
+    wait_until("the error box", program.dialog, timeout=5)
+    described(program, "unknown metal behind the error box",
+              lambda text: text == "The light is off. Metal 1. Retarding voltage 0.000 V.")
+    keys("Return")
+    wait_until("error box closed by Return", lambda: program.dialog() is None)
+    toggler.wait(timeout=30)
 
     # Focus set on the box selects metal 4, as Tab into it does; selecting
     # metal 2 while it keeps the focus stays, also past another error box.
