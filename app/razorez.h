@@ -127,8 +127,6 @@ public:
         if (failure)
             reportError(*failure);
     }
-    static QString errorMessage(const std::exception& error);
-    void reportError(const QString& message);
 
     // The widget, menu action or timer that shows a control.
     QObject* widgetOf(const Control& control) const { return widgetOf_.value(&control); }
@@ -149,6 +147,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static QString errorMessage(const std::exception& error);
+    void reportError(const QString& message);
     void createPanels();
     void createControls();
     void createMenus();

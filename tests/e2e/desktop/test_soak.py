@@ -122,9 +122,9 @@ class Soak:
             # The build's own settings: halt on the first report, leaks at exit.
             environment.update(ASAN_OPTIONS=None, UBSAN_OPTIONS=None, LSAN_OPTIONS=None)
         self.program = Program("soak-" + judge, executable=executable, **environment)
-        self.actions = {}
+        self.actions = collections.Counter()
         self.recent = collections.deque(maxlen=15)
-        self.renamed = {}
+        self.renamed = collections.Counter()
         self.rows = file_rows(self.path)
         self.checks = 0
         self.recorded_by_checks = 0
@@ -162,15 +162,14 @@ class Soak:
     def on_name(self, event):
         # Counted by the object's path, which needs no question to the
         # program: a busy program could leave a question unanswered.
-        renamed = (event.source.app.bus_name, event.source.path)
-        self.renamed[renamed] = self.renamed.get(renamed, 0) + 1
+        self.renamed[event.source.app.bus_name, event.source.path] += 1
 
     def announced(self):
         """How often the notebook's last-row label has been renamed: once
         for each recording."""
         for node in self.nodes(self.top("Notebook - ")):
             if role(node) == "label" and re.match(r"Measurement \d+:", name(node)):
-                return self.renamed.get((node.app.bus_name, node.path), 0)
+                return self.renamed[node.app.bus_name, node.path]
         return 0
 
     def pump(self):
@@ -186,7 +185,7 @@ class Soak:
         return None
 
     def nodes(self, top):
-        return [node for node in walk(top, skip=("table",))]
+        return list(walk(top, skip=("table",)))
 
     def table(self):
         notebook = self.top("Notebook - ")
@@ -227,9 +226,6 @@ class Soak:
         return menu_item("Exit")
 
     # -- acting --------------------------------------------------------------
-
-    def count(self, kind):
-        self.actions[kind] = self.actions.get(kind, 0) + 1
 
     def keys(self, *names):
         self.recent.append(" ".join(names))
@@ -315,11 +311,11 @@ class Soak:
         _, kind, action = self.random.choices(kinds, weights=[weight for weight, _, _ in kinds])[0]
         self.recent.append(kind)
         try:
-            self.count(action() or kind)
+            self.actions[action() or kind] += 1
         except (IndexError, Failure):
             pass  # nothing of that kind is on view now
         except Exception as error:  # a screen reader's node went away meanwhile
-            self.count("%s, node gone: %s" % (kind, type(error).__name__))
+            self.actions["%s, node gone: %s" % (kind, type(error).__name__)] += 1
 
     def about(self):
         run("xdotool", "windowactivate", self.main_window, check=False)
@@ -386,11 +382,11 @@ class Soak:
         deadline = time.monotonic() + 60
         count = -1
         while True:
-            if len(self.program.x_windows()) > 2 or any(helper.poll() is None for helper in self.program.helpers):
+            windows = self.program.x_windows()
+            if len(windows) > 2 or any(helper.poll() is None for helper in self.program.helpers):
                 check(time.monotonic() < deadline, "windows still open over the two after a minute: %r" % [
-                    (window, run("xdotool", "getwindowname", window, check=False).strip())
-                    for window in self.program.x_windows()])
-                if len(self.program.x_windows()) > 2:
+                    (window, run("xdotool", "getwindowname", window, check=False).strip()) for window in windows])
+                if len(windows) > 2:
                     self.keys("Escape")
                 time.sleep(0.3)
                 count = -1
