@@ -1,5 +1,6 @@
 #include "notebookwindow.h"
 
+#include "announcer.h"
 #include "core/errors.h"
 #include "core/texts.h"
 #include "notebook/csv.h"
@@ -116,6 +117,7 @@ NotebookWindow::NotebookWindow(Notebook& notebook, Wiring wiring)
     results_->setTabChangesFocus(true);
     results_->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     lastRecorded_->setObjectName(QStringLiteral("lastRecorded"));
+    announcer_ = new Announcer(this);
     // Ctrl+C copies the notebook wherever the focus is in it.
     table_->installEventFilter(this);
     results_->installEventFilter(this);
@@ -287,6 +289,7 @@ void NotebookWindow::print()
 void NotebookWindow::recorded(int row)
 {
     lastRecorded_->setText(announcement(row + 1, notebook_.rows()[row], QLocale()));
+    announcer_->announce(lastRecorded_->text());
     table_->scrollToBottom();
 }
 

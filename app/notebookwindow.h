@@ -9,6 +9,7 @@ class NotebookCharts;
 class NotebookTableModel;
 class QAction;
 class QCheckBox;
+class Announcer;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -71,6 +72,7 @@ private:
     QPlainTextEdit* results_;
     NotebookCharts* charts_;
     QLabel* lastRecorded_;
+    Announcer* announcer_;
     QPushButton* recordButton_;
     QPushButton* deleteButton_;
     QPushButton* undoButton_;

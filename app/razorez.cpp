@@ -1,5 +1,8 @@
 #include "razorez.h"
 
+#include "announcer.h"
+#include "readingbars.h"
+#include "spokenchanges.h"
 #include "core/errors.h"
 #include "core/texts.h"
 #include "imagecontrol.h"
@@ -7,6 +10,7 @@
 #include "radiogroup.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +28,19 @@
 #include <QTimer>
 #include <QWindow>
 
+namespace {
+
+// The main window is a top-level frame to screen readers, as the notebook's
+// is: Orca speaks focus changes only inside an active frame.
+QAccessibleInterface* accessibleMainWindow(const QString&, QObject* object)
+{
+    if (auto* window = dynamic_cast<Tphotofrm*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
+    return nullptr;
+}
+
+} // namespace
+
 Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
     : QWidget(parent,
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -31,6 +48,8 @@ Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
     , Workbench(seams.decimalSeparator, *seams.printer, seams.copyToClipboard)
     , seams_(seams)
 {
+    static const bool factoryInstalled = (QAccessible::installFactory(accessibleMainWindow), true);
+    Q_UNUSED(factoryInstalled);
     setObjectName(controls.photofrm.name());
     setWindowTitle(controls.photofrm.caption());
     resize(controls.photofrm.geometry().size());
@@ -43,6 +62,9 @@ Tphotofrm::Tphotofrm(const Seams& seams, QWidget* parent)
     followUserInput();
     followActivation();
     placeClientArea();
+    announcer_ = new Announcer(this);
+    spokenChanges_ = new SpokenChanges(*announcer_, this);
+    speakReadingsOf({widgets.retardsb, widgets.coloursb});
     FormCreate();
 }
 
@@ -247,12 +269,8 @@ void Tphotofrm::reportError(const QString& message)
 // Properties" box covers is never seen, so it is left out.
 void Tphotofrm::afterEvent()
 {
-    // Only while a screen reader listens: a change of the text is announced.
-    if (QAccessible::isActive() && !closed_) {
-        const QString description = pictureDescription();
-        if (description != widgets.tube->accessibleDescription())
-            widgets.tube->setAccessibleDescription(description);
-    }
+    if (QAccessible::isActive() && !closed_)
+        tellScreenReader();
     const QRect changed = pictures.tube.takeChanged();
     if (changed.isEmpty())
         return;
@@ -262,6 +280,23 @@ void Tphotofrm::afterEvent()
         widgets.tube->update(QRegion(changed).subtracted(panel));
     else
         widgets.tube->update(changed);
+}
+
+// Only while a screen reader listens: what the picture shows, the bars'
+// readings, and what has changed in the experiment.
+void Tphotofrm::tellScreenReader()
+{
+    const auto describe = [this](QWidget* widget, const QString& description) {
+        if (description == widget->accessibleDescription())
+            return;
+        widget->setAccessibleDescription(description);
+        if (widget != widgets.tube && widget->hasFocus())
+            announcer_->announce(description);
+    };
+    describe(widgets.tube, pictureDescription());
+    describe(widgets.retardsb, spokenVoltage(controls.retardsb.value(), locale()));
+    describe(widgets.coloursb, spokenColour(controls, state, locale()));
+    spokenChanges_->follow(shownExperiment(controls, state));
 }
 
 void Tphotofrm::resizeEvent(QResizeEvent* event)

@@ -10,6 +10,8 @@
 #include <optional>
 #include <vector>
 
+class Announcer;
+class SpokenChanges;
 class ImageControl;
 class QAbstractButton;
 class QAction;
@@ -157,6 +159,7 @@ private:
     void controlChanged(const Control& control, Property property) override;
     void followActivation();
     void afterEvent();
+    void tellScreenReader();
     void setOuterSize(int width, int height);
     void moveOuter(int left, int top);
     QMargins frameMargins() const;
@@ -172,6 +175,8 @@ private:
     bool shown_ = false;
     QPointer<QWindow> lastFocusWindow_;
     std::unique_ptr<NotebookWindow> notebookWindow_;
+    Announcer* announcer_ = nullptr;
+    SpokenChanges* spokenChanges_ = nullptr;
 };
 
 // A button whose access key the menu bar owns keeps the underline in its

@@ -245,6 +245,73 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Light on</source>
+        <translation>Licht an</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Licht aus</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Vergrößert</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Gesamtansicht</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Strom fließt</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Kein Strom</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1e14 Hz</source>
+        <translation>%1e14 Hz</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violett</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+</context>
+<context>
     <name>About</name>
     <message>
         <source>About</source>

@@ -245,6 +245,73 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Light on</source>
+        <translation>Luz encendida</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Luz apagada</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Vista ampliada</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Vista completa</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Circula corriente</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Sin corriente</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1e14 Hz</source>
+        <translation>%1e14 Hz</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violeta</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>naranja</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+</context>
+<context>
     <name>About</name>
     <message>
         <source>About</source>

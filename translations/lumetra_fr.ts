@@ -245,6 +245,73 @@
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>Light on</source>
+        <translation>Lumière allumée</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Lumière éteinte</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Vue agrandie</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Vue d’ensemble</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Le courant passe</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Pas de courant</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1e14 Hz</source>
+        <translation>%1e14 Hz</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>orange</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+</context>
+<context>
     <name>About</name>
     <message>
         <source>About</source>
