@@ -48,7 +48,7 @@ QString spokenColour(const Controls& controls, const Experiment& state, const QL
     if (!controls.wlb.isHidden())
         return tr("%1 nm").arg(static_cast<long long>(std::trunc(wavelength)));
     if (!controls.flb.isHidden())
-        return tr("%1e14 Hz").arg(locale.toString(3000 / wavelength, 'f', 2));
+        return tr("%1 × 10¹⁴ Hz").arg(locale.toString(3000 / wavelength, 'f', 2));
     if (!controls.elb.isHidden())
         return tr("%1 eV").arg(locale.toString(state.photonenergy, 'f', 2));
     return colourName(wavelength);

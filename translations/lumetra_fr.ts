@@ -279,8 +279,8 @@
         <translation>%1 nm</translation>
     </message>
     <message>
-        <source>%1e14 Hz</source>
-        <translation>%1e14 Hz</translation>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
     </message>
     <message>
         <source>%1 eV</source>
