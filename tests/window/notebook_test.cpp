@@ -3,8 +3,8 @@
 // moving between the two without resetting the experiment.
 
 #include "app/aboutbox.h"
-#include "app/notebookcharts.h"
-#include "app/notebookwindow.h"
+#include "notebookwindow/notebookcharts.h"
+#include "notebookwindow/notebookwindow.h"
 #include "app/razorez.h"
 #include "notebook/csv.h"
 #include "support/recordingprinter.h"
