@@ -14,3 +14,9 @@ QString resultsText(const std::vector<MetalResults>& results, const QLocale& loc
 
 // A number as "6.60 × 10⁻³⁴" with the given significant digits.
 QString scientific(double value, int digits, const QLocale& locale);
+// A value with its uncertainty as a lab report gives them, "1.49 ± 0.05":
+// the uncertainty to two significant figures where they start with 1 or 2,
+// otherwise to one, and the value rounded to the same place; and the same
+// as "(6.60 ± 0.13) × 10⁻³⁴".
+QString withUncertainty(double value, double uncertainty, const QLocale& locale);
+QString scientificWithUncertainty(double value, double uncertainty, const QLocale& locale);
