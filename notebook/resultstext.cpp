@@ -96,18 +96,12 @@ QString scientificRange(double low, double high, const QLocale& locale)
     return QStringLiteral("%1 × 10%2").arg(range(low / unit, high / unit, locale), superscript(exponent));
 }
 
-// Planck's constant, J s, and in eV s, with the standard error where there
-// is one.
+// Planck's constant with the standard error where there is one, in J s or
+// in eV s.
 QString planck(const LineFit& fit, double scale, const QLocale& locale)
 {
     const double value = fit.slope * scale;
     return fit.errors ? scientificWithUncertainty(value, fit.errors->slope * scale, locale) : scientific(value, 3, locale);
-}
-
-QString workFunction(const LineFit& fit, const QLocale& locale)
-{
-    return fit.errors ? withUncertainty(fit.workFunction, fit.errors->workFunction, locale)
-                      : fixed(fit.workFunction, 2, locale);
 }
 
 QString fitText(const LineFit& fit, int metal, const QLocale& locale)
@@ -116,9 +110,9 @@ QString fitText(const LineFit& fit, int metal, const QLocale& locale)
     QString text = notebookText("Fit through %1 stopping voltages: Planck's constant h = %2 J s = %3 eV s (accepted %4 J s, %5); "
               "work function W = %6 eV (accepted %7 eV, %8).")
         .arg(fit.points)
-        .arg(planck(fit, 1e-14 * elementaryCharge, locale), planck(fit, 1e-14, locale),
+        .arg(planckText(fit, locale), planck(fit, 1e-14, locale),
              scientific(acceptedPlanckConstant, 4, locale),
-             percent(fit.planckJouleSeconds(), acceptedPlanckConstant, locale), workFunction(fit, locale),
+             percent(fit.planckJouleSeconds(), acceptedPlanckConstant, locale), workFunctionText(fit, locale),
              fixed(accepted, 2, locale), percent(fit.workFunction, accepted, locale));
     if (fit.errors)
         return text + u' ' + notebookText("The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.")
@@ -136,10 +130,8 @@ QString linesText(const MetalResults& metal, const QLocale& locale)
         return notebookText("No straight line passes through every error bar: the bars of %1 disagree.")
             .arg(locale.createSeparatedList(colours));
     }
-    const double joules = 1e-14 * elementaryCharge;
     return notebookText("Lines through every error bar: h from %1 J s, W from %2 eV.")
-        .arg(scientificRange(lines.slopeMin * joules, lines.slopeMax * joules, locale),
-             range(lines.workFunctionMin, lines.workFunctionMax, locale));
+        .arg(planckRange(lines, locale), workFunctionRange(lines, locale));
 }
 
 QString thresholdText(const MetalResults& metal, const QLocale& locale)
@@ -232,6 +224,28 @@ QString scientificWithUncertainty(double value, double uncertainty, const QLocal
     const int exponent = exponentOf(value);
     const double unit = std::pow(10.0, exponent);
     return QStringLiteral("(%1) × 10%2").arg(withUncertainty(value / unit, uncertainty / unit, locale), superscript(exponent));
+}
+
+QString planckText(const LineFit& fit, const QLocale& locale)
+{
+    return planck(fit, 1e-14 * elementaryCharge, locale);
+}
+
+QString workFunctionText(const LineFit& fit, const QLocale& locale)
+{
+    return fit.errors ? withUncertainty(fit.workFunction, fit.errors->workFunction, locale)
+                      : fixed(fit.workFunction, 2, locale);
+}
+
+QString planckRange(const LinesThroughBars& lines, const QLocale& locale)
+{
+    const double joules = 1e-14 * elementaryCharge;
+    return scientificRange(lines.slopeMin * joules, lines.slopeMax * joules, locale);
+}
+
+QString workFunctionRange(const LinesThroughBars& lines, const QLocale& locale)
+{
+    return range(lines.workFunctionMin, lines.workFunctionMax, locale);
 }
 
 QString metalName(const MetalKey& metal, const QLocale& locale)
