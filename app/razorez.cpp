@@ -6,7 +6,7 @@
 #include "core/errors.h"
 #include "core/texts.h"
 #include "imagecontrol.h"
-#include "notebookwindow.h"
+#include "notebookwindow/notebookwindow.h"
 #include "radiogroup.h"
 
 #include <QAccessible>

@@ -66,14 +66,17 @@ Graphs graphsOf(const std::vector<Measurement>& rows)
         placed.emplace_back(static_cast<int>(found - graphs.conditions.begin()), row);
     }
     for (const MetalResults& metal : analyse(rows)) {
-        StoppingSeries series{metal.metal, {}, {}, metal.fit};
+        StoppingSeries series{metal.metal, {}, {}, metal.fit, metal.lines, {}, {}};
         for (const ColourResult& colour : metal.colours) {
             if (colour.stopping != ColourResult::Stopping::Found)
                 continue;
-            if (colour.frequency)
+            if (colour.frequency) {
                 series.byFrequency.push_back({*colour.frequency, colour.stoppingVoltage});
-            else
+                series.byFrequencyErrors.push_back(colour.errorBar().halfWidth());
+            } else {
                 series.byWavelength.push_back({static_cast<double>(*colour.wavelength), colour.stoppingVoltage});
+                series.byWavelengthErrors.push_back(colour.errorBar().halfWidth());
+            }
         }
         if (!series.byFrequency.empty() || !series.byWavelength.empty())
             graphs.stopping.push_back(std::move(series));

@@ -26,13 +26,18 @@ struct Condition
 
 // Stopping voltage against frequency: a metal's points, its line where the
 // notebook has a fit, and its colours known by wavelength alone, which are
-// plotted against the wavelength and never on a line.
+// plotted against the wavelength and never on a line; each point with its
+// error bar, and the lines through every bar.
 struct StoppingSeries
 {
     MetalKey metal;
     std::vector<GraphPoint> byFrequency;  // (10^14 Hz, V)
     std::vector<GraphPoint> byWavelength; // (nm, V)
     std::optional<LineFit> fit;
+    std::optional<LinesThroughBars> lines;
+    // Each point's error bar, V either side, in the order of the points.
+    std::vector<double> byFrequencyErrors;
+    std::vector<double> byWavelengthErrors;
 };
 
 // Photocurrent against the retarding voltage (one condition at one

@@ -38,35 +38,6 @@ void bracket(ColourResult& colour)
     }
 }
 
-std::optional<LineFit> leastSquares(const std::vector<ColourResult>& colours)
-{
-    std::vector<std::pair<double, double>> points;
-    for (const ColourResult& colour : colours)
-        if (colour.frequency && colour.stopping == ColourResult::Stopping::Found)
-            points.emplace_back(*colour.frequency, colour.stoppingVoltage);
-    if (points.size() < 2)
-        return std::nullopt;
-    double meanF = 0;
-    double meanV = 0;
-    for (const auto& [f, v] : points) {
-        meanF += f;
-        meanV += v;
-    }
-    meanF /= points.size();
-    meanV /= points.size();
-    double sff = 0;
-    double sfv = 0;
-    for (const auto& [f, v] : points) {
-        sff += (f - meanF) * (f - meanF);
-        sfv += (f - meanF) * (v - meanV);
-    }
-    LineFit fit;
-    fit.slope = sfv / sff;
-    fit.workFunction = fit.slope * meanF - meanV;
-    fit.points = static_cast<int>(points.size());
-    return fit;
-}
-
 } // namespace
 
 std::vector<MetalResults> analyse(const std::vector<Measurement>& rows)
@@ -89,24 +60,39 @@ std::vector<MetalResults> analyse(const std::vector<Measurement>& rows)
     }
     std::vector<MetalResults> results;
     for (auto& [metal, colours] : grouped) {
-        MetalResults result{metal, {}, std::nullopt};
+        MetalResults result;
+        result.metal = metal;
         for (auto& [key, colour] : colours) {
             bracket(colour);
             result.colours.push_back(colour);
         }
-        if (!metal.unknown)
-            result.fit = leastSquares(result.colours);
+        if (!metal.unknown) {
+            std::vector<ErrorBar> bars;
+            for (std::size_t i = 0; i < result.colours.size(); ++i)
+                if (result.colours[i].frequency && result.colours[i].stopping == ColourResult::Stopping::Found) {
+                    bars.push_back(result.colours[i].errorBar());
+                    result.fitted.push_back(i);
+                }
+            result.fit = leastSquares(bars);
+            result.lines = linesThroughBars(bars);
+        }
         results.push_back(std::move(result));
     }
     return results;
 }
 
-std::optional<LineFit> fitOfKnownMetal(const std::vector<MetalResults>& results, int metal)
+const MetalResults* knownMetal(const std::vector<MetalResults>& results, int metal)
 {
     for (const MetalResults& result : results)
         if (!result.metal.unknown && result.metal.metal == metal)
-            return result.fit;
-    return std::nullopt;
+            return &result;
+    return nullptr;
+}
+
+std::optional<LineFit> fitOfKnownMetal(const std::vector<MetalResults>& results, int metal)
+{
+    const MetalResults* found = knownMetal(results, metal);
+    return found ? found->fit : std::nullopt;
 }
 
 double percentFrom(double value, double accepted)

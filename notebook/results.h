@@ -1,15 +1,11 @@
 #pragma once
 
+#include "fit.h"
 #include "measurement.h"
 
 #include <QString>
 #include <optional>
 #include <vector>
-
-// The elementary charge, C, and Planck's constant as the notebook compares
-// it, J s.
-constexpr double elementaryCharge = 1.602176634e-19;
-constexpr double acceptedPlanckConstant = 6.626e-34;
 
 // The metal a row was taken with: a known one, or an unknown one; unknown
 // metal 4 also by its typed number, since each number makes another metal.
@@ -42,18 +38,9 @@ struct ColourResult
     std::optional<double> lowestWithout;      // V
     Stopping stopping = Stopping::NoCurrent;
     double stoppingVoltage = 0; // V, when found
-};
 
-// The least-squares line V = slope * f - workFunction through a known
-// metal's stopping voltages against frequency.
-struct LineFit
-{
-    double slope = 0;        // V per 10^14 Hz
-    double workFunction = 0; // eV
-    int points = 0;
-
-    double planckJouleSeconds() const { return slope * 1e-14 * elementaryCharge; }
-    double planckElectronVoltSeconds() const { return slope * 1e-14; }
+    // The bracket of a found stopping voltage, at the frequency as shown.
+    ErrorBar errorBar() const { return {frequency.value_or(0), *highestWithCurrent, *lowestWithout}; }
 };
 
 struct MetalResults
@@ -61,13 +48,16 @@ struct MetalResults
     MetalKey metal;
     std::vector<ColourResult> colours; // by frequency, then the wavelength-only ones by falling wavelength
     std::optional<LineFit> fit;        // known metals with stopping voltages at two frequencies or more
+    std::optional<LinesThroughBars> lines; // as the fit, through the error bars of the colours known by frequency
+    std::vector<std::size_t> fitted;       // the colours those bars belong to, in order
 };
 
 // What the rows give, metal by metal: known metals first, by number, then
 // the unknown ones. Rows that show no colour at all are left out.
 std::vector<MetalResults> analyse(const std::vector<Measurement>& rows);
 
-// The fit of known metal 1 to 4 among the results, if it has one.
+// Known metal 1 to 4 among the results, if it has any, and its fit.
+const MetalResults* knownMetal(const std::vector<MetalResults>& results, int metal);
 std::optional<LineFit> fitOfKnownMetal(const std::vector<MetalResults>& results, int metal);
 
 // The difference of a value from the accepted one, in per cent.

@@ -633,5 +633,85 @@
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Metall %1: h = %2 J s, W = %3 eV</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Die Unsicherheiten sind die Standardfehler der Ausgleichsrechnung, mit %1 − 2 Freiheitsgraden.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Standardfehler brauchen Grenzspannungen bei drei oder mehr Frequenzen.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Keine Gerade geht durch jeden Fehlerbalken: die Balken bei %1 widersprechen sich.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Geraden durch jeden Fehlerbalken: h von %1 J s, W von %2 eV.</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Grenzfrequenz f₀ = W/h = %1 × 10¹⁴ Hz; Grenzwellenlänge c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Grenzfrequenz f₀ = W/h = %1 × 10¹⁴ Hz (Geraden %2 × 10¹⁴ Hz); Grenzwellenlänge c/f₀ = %3 nm (Geraden %4 nm).</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>innerhalb des Bereichs der Geraden</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>außerhalb des Bereichs der Geraden</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>innerhalb von zwei Standardfehlern</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>jenseits von zwei Standardfehlern</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 und %2</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>Der Literaturwert von %1 liegt %2.</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, jeder mit seinem Fehlerbalken</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, gestrichelt bis zur Frequenzachse bei f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Metall %1: steilste und flachste Gerade durch jeden Fehlerbalken</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>gestrichelte Geraden durch jeden Fehlerbalken von h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>keine Gerade geht durch jeden Fehlerbalken</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; Achsen ab null</translation>
+    </message>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Achsen a&amp;b null</translation>
+    </message>
 </context>
 </TS>

@@ -633,5 +633,85 @@
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Metal %1: h = %2 J s, W = %3 eV</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Las incertidumbres son los errores estándar del ajuste por mínimos cuadrados, con %1 − 2 grados de libertad.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Los errores estándar necesitan tensiones de frenado en tres frecuencias o más.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Ninguna recta pasa por todas las barras de error: las barras de %1 no concuerdan.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Rectas por todas las barras de error: h de %1 J s, W de %2 eV.</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Frecuencia umbral f₀ = W/h = %1 × 10¹⁴ Hz; longitud de onda de corte c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Frecuencia umbral f₀ = W/h = %1 × 10¹⁴ Hz (rectas %2 × 10¹⁴ Hz); longitud de onda de corte c/f₀ = %3 nm (rectas %4 nm).</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>dentro del intervalo de las rectas</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>fuera del intervalo de las rectas</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>dentro de dos errores estándar</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>más allá de dos errores estándar</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 y %2</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>El valor aceptado de %1 está %2.</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, cada uno con su barra de error</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, a trazos hasta el eje de frecuencias en f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Metal %1: rectas de mayor y menor pendiente por todas las barras de error</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>rectas a trazos por todas las barras de error de h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>ninguna recta pasa por todas las barras de error</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; ejes desde cero</translation>
+    </message>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>E&amp;jes desde cero</translation>
+    </message>
 </context>
 </TS>

@@ -633,5 +633,85 @@
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Métal %1 : h = %2 J s, W = %3 eV</translation>
     </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Les incertitudes sont les écarts-types de la régression, avec %1 − 2 degrés de liberté.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Les écarts-types demandent des tensions d&apos;arrêt à trois fréquences ou plus.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Aucune droite ne passe par toutes les barres d&apos;erreur : les barres de %1 se contredisent.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Droites passant par toutes les barres d&apos;erreur : h de %1 J s, W de %2 eV.</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Fréquence seuil f₀ = W/h = %1 × 10¹⁴ Hz ; longueur d&apos;onde seuil c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Fréquence seuil f₀ = W/h = %1 × 10¹⁴ Hz (droites %2 × 10¹⁴ Hz) ; longueur d&apos;onde seuil c/f₀ = %3 nm (droites %4 nm).</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>dans l&apos;intervalle des droites</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>hors de l&apos;intervalle des droites</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>à moins de deux écarts-types</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>à plus de deux écarts-types</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 et %2</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>La valeur admise de %1 se trouve %2.</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, chacun avec sa barre d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, en tirets jusqu&apos;à l&apos;axe des fréquences en f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Métal %1 : droites la plus raide et la moins raide par toutes les barres d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>droites en tirets par toutes les barres d&apos;erreur de h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>aucune droite ne passe par toutes les barres d&apos;erreur</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; axes depuis zéro</translation>
+    </message>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Axes depuis &amp;zéro</translation>
+    </message>
 </context>
 </TS>

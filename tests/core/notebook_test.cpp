@@ -127,6 +127,7 @@ TEST(NotebookResults, TheLineGivesPlanckAndTheWorkFunctionOfKnownMetalsOnly)
     for (std::size_t i = 1; i < results.size(); ++i) {
         EXPECT_TRUE(results[i].metal.unknown);
         EXPECT_FALSE(results[i].fit);
+        EXPECT_FALSE(results[i].lines);
         EXPECT_EQ(results[i].colours.size(), 4u);
     }
     EXPECT_EQ(results[3].metal.metal4Number, QStringLiteral("3"));

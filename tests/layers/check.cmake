@@ -2,7 +2,9 @@
 # #include lines:
 #   - each folder includes only the folders its layer may use: core nothing
 #     else, render the core, a subsystem the core and render, app anything;
-#   - nothing outside app/ includes a Qt Widgets or Qt Print Support header;
+#   - nothing outside the window layer (app/ and notebookwindow/) includes a
+#     Qt Widgets or Qt Print Support header;
+#   - the notebook's window uses the core and the notebook, never app/;
 #   - no two folders include each other.
 #
 #   cmake -DSOURCE_DIR=... -DWIDGETS_HEADERS_DIR=... -P check.cmake
@@ -10,7 +12,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(subsystems model light zoom unknown output)
-set(folders core render ${subsystems} notebook app)
+set(folders core render ${subsystems} notebook notebookwindow app)
 set(allowed_core core)
 set(allowed_render core render)
 foreach(subsystem ${subsystems})
@@ -18,6 +20,8 @@ foreach(subsystem ${subsystems})
 endforeach()
 # The notebook reads the controls and the state; it draws nothing.
 set(allowed_notebook core notebook)
+# The notebook's window shows the notebook; the main window opens it.
+set(allowed_notebookwindow core notebook notebookwindow)
 set(allowed_app ${folders})
 
 file(GLOB widgets_headers RELATIVE ${WIDGETS_HEADERS_DIR} ${WIDGETS_HEADERS_DIR}/Q*)
@@ -46,10 +50,10 @@ foreach(folder ${folders})
             elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
                 set(header ${CMAKE_MATCH_1})
                 string(REGEX REPLACE "^.*/" "" name ${header})
-                if(NOT folder STREQUAL "app"
+                if(NOT folder MATCHES "^(app|notebookwindow)$"
                    AND (header MATCHES "^Qt(Widgets|PrintSupport)/" OR name IN_LIST widgets_headers
                         OR name MATCHES "^QPrint"))
-                    string(APPEND problems "${shown}: only app/ may include the widget header <${header}>\n")
+                    string(APPEND problems "${shown}: only the window layer may include the widget header <${header}>\n")
                 endif()
             endif()
         endforeach()

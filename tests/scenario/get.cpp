@@ -217,14 +217,34 @@ std::optional<QString> rowField(const Measurement& row, const QString& field)
     return std::nullopt;
 }
 
+// A known metal's least-squares line (`Fit`), its standard errors
+// (`FitError`) or the range of lines through its error bars (`FitRange`).
+QString fitValue(const MetalResults* metal, const QString& what)
+{
+    const QString none = QStringLiteral("none");
+    const LineFit* fit = metal && metal->fit ? &*metal->fit : nullptr;
+    if (what == QStringLiteral("Fit"))
+        return fit ? out::real(fit->slope) + u' ' + out::real(fit->workFunction) : none;
+    if (what == QStringLiteral("FitError"))
+        return fit && fit->errors ? out::real(fit->errors->slope) + u' ' + out::real(fit->errors->workFunction) : none;
+    if (!metal || !metal->lines)
+        return none;
+    const LinesThroughBars& lines = *metal->lines;
+    if (!lines.consistent)
+        return QStringLiteral("inconsistent");
+    return QStringList{out::real(lines.slopeMin), out::real(lines.slopeMax), out::real(lines.workFunctionMin),
+                       out::real(lines.workFunctionMax)}
+        .join(u' ');
+}
+
 } // namespace
 
-// `notebook.Rows`, `notebook.Row N.FIELD` and `notebook.Fit M`.
+// `notebook.Rows`, `notebook.Row N.FIELD`, and `notebook.Fit M` with its errors and range.
 void ScenarioRunner::getNotebook(const QString& asked)
 {
     const std::vector<Measurement>& rows = window().notebook.rows();
     static const QRegularExpression rowPattern(QStringLiteral("^notebook\\.Row (\\d+)\\.(\\w+)$"));
-    static const QRegularExpression fitPattern(QStringLiteral("^notebook\\.Fit (U?)([1-4])$"));
+    static const QRegularExpression fitPattern(QStringLiteral("^notebook\\.(Fit|FitError|FitRange) (U?)([1-4])$"));
     if (asked == QStringLiteral("notebook.Rows"))
         return out::line(asked + QStringLiteral(" = ") + QString::number(rows.size()));
     if (const QRegularExpressionMatch match = rowPattern.match(asked); match.hasMatch()) {
@@ -236,11 +256,11 @@ void ScenarioRunner::getNotebook(const QString& asked)
         return refuse(QStringLiteral("a notebook row has no field %1").arg(match.captured(2)));
     }
     if (const QRegularExpressionMatch match = fitPattern.match(asked); match.hasMatch()) {
-        if (!match.captured(1).isEmpty())
+        if (!match.captured(2).isEmpty())
             return out::line(asked + QStringLiteral(" = hidden"));
-        const std::optional<LineFit> fit = fitOfKnownMetal(analyse(rows), match.captured(2).toInt());
-        return out::line(asked + QStringLiteral(" = ")
-                         + (fit ? out::real(fit->slope) + u' ' + out::real(fit->workFunction) : QStringLiteral("none")));
+        const std::vector<MetalResults> results = analyse(rows);
+        const MetalResults* metal = knownMetal(results, match.captured(3).toInt());
+        return out::line(asked + QStringLiteral(" = ") + fitValue(metal, match.captured(1)));
     }
     refuse(QStringLiteral("unknown name: %1").arg(asked));
 }

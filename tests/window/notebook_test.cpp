@@ -3,8 +3,8 @@
 // moving between the two without resetting the experiment.
 
 #include "app/aboutbox.h"
-#include "app/notebookcharts.h"
-#include "app/notebookwindow.h"
+#include "notebookwindow/notebookcharts.h"
+#include "notebookwindow/notebookwindow.h"
 #include "app/razorez.h"
 #include "notebook/csv.h"
 #include "support/recordingprinter.h"
@@ -83,7 +83,7 @@ TEST(NotebookWindow, ACompanionWindowThatRecordsAndNeverResetsTheExperiment)
     QTest::keyClick(notebook, Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(w.notebook.rows().size(), 2u);
     EXPECT_EQ(notebook->lastRecorded()->text(), QStringLiteral("Measurement 2: 511 nm, 1.204 V, no current"));
-    EXPECT_TRUE(notebook->results()->toPlainText().contains(QStringLiteral("stopping voltage 0.950 V")))
+    EXPECT_TRUE(notebook->results()->toPlainText().contains(QStringLiteral("stopping voltage 0.95 ± 0.25 V")))
         << notebook->results()->toPlainText().toStdString();
     notebook->table()->setFocus();
     notebook->table()->selectRow(0);

@@ -3,9 +3,9 @@
 // that do not clash.
 
 #include "app/imagecontrol.h"
-#include "app/notebookcharts.h"
-#include "app/notebooktablemodel.h"
-#include "app/notebookwindow.h"
+#include "notebookwindow/notebookcharts.h"
+#include "notebookwindow/notebooktablemodel.h"
+#include "notebookwindow/notebookwindow.h"
 #include "app/program.h"
 #include "app/radiogroup.h"
 #include "app/razorez.h"

@@ -92,7 +92,7 @@ def notebook_session():
                       "Energy (eV)": "3.28", "Intensity": "5", "Voltage (V)": "0.000", "Current": "5"},
           "first row: %r" % rows[0])
     check(rows[1]["Voltage (V)"] == "3.807" and rows[1]["Current"] == "0", "second row: %r" % rows[1])
-    check("7.91 × 10¹⁴ Hz (379 nm): stopping voltage 1.903 V, between 0.000 V with a current and 3.807 V "
+    check("7.91 × 10¹⁴ Hz (379 nm): stopping voltage 1.9 ± 1.9 V, between 0.000 V with a current and 3.807 V "
           "without." in results(program), "results: %r" % results(program))
 
     # Into the notebook and back, by the window manager: the light stays on.
@@ -179,6 +179,8 @@ def notebook_out_session():
         program.activate()
         keys("alt+n", "s")
         wait_until("the notebook's table", lambda: program.find("Measurements", "table", showing_only=True))
+        if decimal == ".":
+            uncertainties(program)
         keys("ctrl+c")
         text_copied = wait_until("text on the clipboard", lambda: clipboard("UTF8_STRING"))
         check(("0%s348" % decimal).encode() in text_copied, "copied text: %r" % text_copied[:200])
@@ -194,6 +196,20 @@ def notebook_out_session():
         if decimal == ".":
             printed(program)
         program.stop()
+
+
+def uncertainties(program):
+    """The three colours' lab as a screen reader reads it: the results with
+    their standard errors and range of lines, and the graph's description."""
+    said = results(program)
+    for expected in ("stopping voltage 0.351 ± 0.003 V", "Planck's constant h = (", "degrees of freedom",
+                     "Lines through every error bar: h from ", "Threshold frequency f₀ = W/h = ",
+                     "The accepted h lies "):
+        check(expected in said, "the results lack %r: %r" % (expected, said))
+    graph = program.get("Stopping voltage against frequency").description
+    for expected in ("3 points, each with its error bar", "line h = (", "dashed to the frequency axis at f₀ = ",
+                     "dashed lines through every error bar from h = "):
+        check(expected in graph, "the graph's description lacks %r: %r" % (expected, graph))
 
 
 def printed(program):

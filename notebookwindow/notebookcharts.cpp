@@ -5,6 +5,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -12,6 +13,7 @@
 #include <QPainter>
 #include <QScatterSeries>
 #include <QValueAxis>
+#include <QVBoxLayout>
 
 namespace {
 
@@ -85,7 +87,35 @@ QChart* emptyChart(const QString& title, const QString& hint)
     return chart;
 }
 
-QChart* stoppingChart(const Graphs& graphs, const QLocale& locale, QString& description)
+// Each point's error bar, with caps `cap` wide either side.
+void addErrorBars(QChart* chart, const std::vector<GraphPoint>& points, const std::vector<double>& errors,
+                  const QColor& colour, double cap, QAbstractAxis* x, QAbstractAxis* y)
+{
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const double f = points[i].x;
+        const double low = points[i].y - errors[i];
+        const double high = points[i].y + errors[i];
+        auto* bar = new QLineSeries;
+        bar->setColor(colour);
+        for (const QPointF& point : {QPointF(f - cap, low), QPointF(f + cap, low), QPointF(f, low), QPointF(f, high),
+                                     QPointF(f - cap, high), QPointF(f + cap, high)})
+            bar->append(point);
+        attach(chart, bar, x, y);
+        chart->legend()->markers(bar).constFirst()->setVisible(false);
+    }
+}
+
+QLineSeries* lineSeries(const Line& line, double from, double to, Qt::PenStyle style, const QColor& colour)
+{
+    auto* series = new QLineSeries;
+    QPen pen(colour, 1.5, style);
+    series->setPen(pen);
+    for (const double f : {from, to})
+        series->append(f, line.slope * f - line.workFunction);
+    return series;
+}
+
+QChart* stoppingChart(const Graphs& graphs, bool fromZero, const QLocale& locale, QString& description)
 {
     const QString title = notebookText("Stopping voltage against frequency");
     QStringList parts;
@@ -101,15 +131,15 @@ QChart* stoppingChart(const Graphs& graphs, const QLocale& locale, QString& desc
     QValueAxis* wavelength = nullptr;
     double lowF = 1e9, highF = -1e9, lowV = 0, highV = 0.5, lowW = 1e9, highW = -1e9;
     for (const StoppingSeries& metal : graphs.stopping) {
-        for (const GraphPoint& point : metal.byFrequency) {
-            lowF = std::min(lowF, point.x);
-            highF = std::max(highF, point.x);
-            highV = std::max(highV, point.y);
+        for (std::size_t i = 0; i < metal.byFrequency.size(); ++i) {
+            lowF = std::min(lowF, metal.byFrequency[i].x);
+            highF = std::max(highF, metal.byFrequency[i].x);
+            highV = std::max(highV, metal.byFrequency[i].y + metal.byFrequencyErrors[i]);
         }
-        for (const GraphPoint& point : metal.byWavelength) {
-            lowW = std::min(lowW, point.x);
-            highW = std::max(highW, point.x);
-            highV = std::max(highV, point.y);
+        for (std::size_t i = 0; i < metal.byWavelength.size(); ++i) {
+            lowW = std::min(lowW, metal.byWavelength[i].x);
+            highW = std::max(highW, metal.byWavelength[i].x);
+            highV = std::max(highV, metal.byWavelength[i].y + metal.byWavelengthErrors[i]);
         }
     }
     for (const StoppingSeries& metal : graphs.stopping) {
@@ -120,21 +150,29 @@ QChart* stoppingChart(const Graphs& graphs, const QLocale& locale, QString& desc
             if (!(condition.metal == metal.metal))
                 continue;
             std::vector<GraphPoint> points;
+            std::vector<double> errors;
             const std::vector<GraphPoint>& candidates = condition.frequency ? metal.byFrequency : metal.byWavelength;
+            const std::vector<double>& candidateErrors =
+                condition.frequency ? metal.byFrequencyErrors : metal.byWavelengthErrors;
             const double x = condition.frequency ? *condition.frequency : *condition.wavelength;
-            for (const GraphPoint& point : candidates)
-                if (point.x == x)
-                    points.push_back(point);
+            for (std::size_t j = 0; j < candidates.size(); ++j)
+                if (candidates[j].x == x) {
+                    points.push_back(candidates[j]);
+                    errors.push_back(candidateErrors[j]);
+                }
             if (points.empty())
                 continue;
-            QScatterSeries* series = scatter(conditionName(condition, locale), conditionColour(static_cast<int>(i)), points);
+            const QColor colour = conditionColour(static_cast<int>(i));
+            QScatterSeries* series = scatter(conditionName(condition, locale), colour, points);
             if (condition.frequency) {
                 attach(chart, series, frequency, voltage);
+                addErrorBars(chart, points, errors, colour, 0.04, frequency, voltage);
             } else {
                 if (!wavelength)
                     wavelength = axis(chart, notebookText("Wavelength (nm), colours whose frequency was hidden"),
                                       Qt::AlignTop);
                 attach(chart, series, wavelength, voltage);
+                addErrorBars(chart, points, errors, colour, 3, wavelength, voltage);
             }
             chart->legend()->markers(series).constFirst()->setVisible(false);
         }
@@ -142,31 +180,68 @@ QChart* stoppingChart(const Graphs& graphs, const QLocale& locale, QString& desc
             part += notebookCount(", %n points", static_cast<int>(metal.byFrequency.size()));
         if (!metal.byWavelength.empty())
             part += notebookCount(", %n points against the wavelength", static_cast<int>(metal.byWavelength.size()));
+        part += notebookText(", each with its error bar");
         if (metal.fit) {
-            const QString line = notebookText("line h = %1 J s, W = %2 eV")
-                                     .arg(scientific(metal.fit->planckJouleSeconds(), 3, locale),
-                                          locale.toString(metal.fit->workFunction, 'f', 2));
-            auto* series = new QLineSeries;
-            series->setName(notebookText("Metal %1: h = %2 J s, W = %3 eV")
-                                .arg(metal.metal.metal)
-                                .arg(scientific(metal.fit->planckJouleSeconds(), 3, locale),
-                                     locale.toString(metal.fit->workFunction, 'f', 2)));
-            series->setColor(QColor(0x33, 0x33, 0x33));
-            for (const double f : {lowF - 0.3, highF + 0.3})
-                series->append(f, metal.fit->slope * f - metal.fit->workFunction);
-            attach(chart, series, frequency, voltage);
-            part += QStringLiteral(", ") + line;
+            const QString planck = planckText(*metal.fit, locale);
+            const QString work = workFunctionText(*metal.fit, locale);
+            part += QStringLiteral(", ") + notebookText("line h = %1 J s, W = %2 eV").arg(planck, work);
+            // The line solid through the data, dashed on to the frequency
+            // axis (or to zero) where the threshold can be read off.
+            const auto [first, last] = std::minmax_element(metal.byFrequency.begin(), metal.byFrequency.end(),
+                                                           [](const GraphPoint& a, const GraphPoint& b) { return a.x < b.x; });
+            const Line best{metal.fit->slope, metal.fit->workFunction};
+            const QColor grey(0x33, 0x33, 0x33);
+            QLineSeries* solid = lineSeries(best, first->x, last->x, Qt::SolidLine, grey);
+            solid->setName(notebookText("Metal %1: h = %2 J s, W = %3 eV").arg(metal.metal.metal).arg(planck, work));
+            attach(chart, solid, frequency, voltage);
+            const std::optional<double> threshold = metal.fit->thresholdFrequency();
+            const double start = fromZero ? 0 : threshold.value_or(first->x);
+            if (start < first->x) {
+                QLineSeries* dashed = lineSeries(best, start, first->x, Qt::DashLine, grey);
+                attach(chart, dashed, frequency, voltage);
+                chart->legend()->markers(dashed).constFirst()->setVisible(false);
+                lowF = std::min(lowF, start + 0.3);
+                lowV = std::min(lowV, best.slope * start - best.workFunction);
+            }
+            if (threshold && !fromZero)
+                part += notebookText(", dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz")
+                            .arg(locale.toString(*threshold, 'f', 2));
+            if (metal.lines && metal.lines->consistent) {
+                const double from = fromZero ? 0 : first->x - 0.3;
+                const QColor light(0x88, 0x88, 0x88);
+                QLineSeries* steepest = lineSeries(metal.lines->steepest, from, last->x + 0.3, Qt::DashLine, light);
+                QLineSeries* shallowest = lineSeries(metal.lines->shallowest, from, last->x + 0.3, Qt::DashLine, light);
+                steepest->setName(notebookText("Metal %1: steepest and shallowest lines through every error bar")
+                                      .arg(metal.metal.metal));
+                attach(chart, steepest, frequency, voltage);
+                attach(chart, shallowest, frequency, voltage);
+                chart->legend()->markers(shallowest).constFirst()->setVisible(false);
+                for (const Line& line : {metal.lines->steepest, metal.lines->shallowest})
+                    lowV = std::min(lowV, line.slope * from - line.workFunction);
+                part += QStringLiteral(", ")
+                    + notebookText("dashed lines through every error bar from h = %1 J s, W = %2 eV")
+                          .arg(planckRange(*metal.lines, locale), workFunctionRange(*metal.lines, locale));
+            } else if (metal.lines) {
+                part += QStringLiteral(", ") + notebookText("no straight line passes through every error bar");
+            }
         }
         parts << part;
     }
-    if (lowF <= highF)
-        fit(frequency, lowF - 0.3, highF + 0.3);
-    else
+    if (lowF <= highF) {
+        fit(frequency, fromZero ? 0.3 : lowF - 0.3, highF + 0.3);
+        if (fromZero) {
+            frequency->setMin(0);
+            frequency->applyNiceNumbers();
+        }
+    } else {
         frequency->hide();
+    }
     if (wavelength)
         fit(wavelength, lowW, highW);
     fit(voltage, lowV, highV);
     description = title + QStringLiteral(": ") + parts.join(QStringLiteral("; "));
+    if (fromZero)
+        description += notebookText("; axes from zero");
     return chart;
 }
 
@@ -219,6 +294,7 @@ QChart* currentChart(const Graphs& graphs, bool againstVoltage, const QLocale& l
 
 NotebookCharts::NotebookCharts(QWidget* parent)
     : QTabWidget(parent)
+    , axesFromZero_(new QCheckBox(notebookText("Axes from &zero")))
 {
     const QString names[] = {notebookText("Stopping voltage against frequency"),
                              notebookText("Photocurrent against retarding voltage"),
@@ -231,15 +307,27 @@ NotebookCharts::NotebookCharts(QWidget* parent)
         views_[i]->setAccessibleName(names[i]);
         views_[i]->setRenderHint(QPainter::Antialiasing);
         views_[i]->setFocusPolicy(Qt::StrongFocus);
-        addTab(views_[i], tabs[i]);
+        if (i > 0) {
+            addTab(views_[i], tabs[i]);
+            continue;
+        }
+        auto* page = new QWidget(this);
+        auto* layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(views_[i], 1);
+        layout->addWidget(axesFromZero_);
+        axesFromZero_->setObjectName(QStringLiteral("axesFromZero"));
+        connect(axesFromZero_, &QCheckBox::toggled, this, [this] { show(graphs_); });
+        addTab(page, tabs[i]);
     }
 }
 
 void NotebookCharts::show(const Graphs& graphs)
 {
+    graphs_ = graphs;
     const QLocale locale;
     QString descriptions[3];
-    QChart* charts[] = {stoppingChart(graphs, locale, descriptions[0]),
+    QChart* charts[] = {stoppingChart(graphs, axesFromZero_->isChecked(), locale, descriptions[0]),
                         currentChart(graphs, true, locale, descriptions[1]),
                         currentChart(graphs, false, locale, descriptions[2])};
     for (std::size_t i = 0; i < views_.size(); ++i) {
