@@ -1,6 +1,6 @@
 #include "razorez.h"
 
-#include "announcer.h"
+#include "screenreader/announcer.h"
 #include "readingbars.h"
 #include "spokenchanges.h"
 #include "core/errors.h"

@@ -1,6 +1,6 @@
 #include "spokenchanges.h"
 
-#include "announcer.h"
+#include "screenreader/announcer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "notebookwindow.h"
 
-#include "announcer.h"
+#include "screenreader/announcer.h"
 #include "core/errors.h"
 #include "core/texts.h"
 #include "notebook/csv.h"

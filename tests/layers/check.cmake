@@ -2,7 +2,7 @@
 # #include lines:
 #   - each folder includes only the folders its layer may use: core nothing
 #     else, render the core, a subsystem the core and render, app anything;
-#   - nothing outside the window layer (app/ and notebookwindow/) includes a
+#   - nothing outside the window layer (app/, notebookwindow/, screenreader/) includes a
 #     Qt Widgets or Qt Print Support header;
 #   - the notebook's window uses the core and the notebook, never app/;
 #   - no two folders include each other.
@@ -12,7 +12,7 @@
 cmake_minimum_required(VERSION 3.25)
 
 set(subsystems model light zoom unknown output)
-set(folders core render ${subsystems} notebook notebookwindow app)
+set(folders core render ${subsystems} notebook screenreader notebookwindow app)
 set(allowed_core core)
 set(allowed_render core render)
 foreach(subsystem ${subsystems})
@@ -21,7 +21,9 @@ endforeach()
 # The notebook reads the controls and the state; it draws nothing.
 set(allowed_notebook core notebook)
 # The notebook's window shows the notebook; the main window opens it.
-set(allowed_notebookwindow core notebook notebookwindow)
+set(allowed_notebookwindow core notebook screenreader notebookwindow)
+# What both windows tell a screen reader beyond their widgets.
+set(allowed_screenreader screenreader)
 set(allowed_app ${folders})
 
 file(GLOB widgets_headers RELATIVE ${WIDGETS_HEADERS_DIR} ${WIDGETS_HEADERS_DIR}/Q*)
@@ -50,7 +52,7 @@ foreach(folder ${folders})
             elseif(line MATCHES "#[ \t]*include[ \t]*<([^>]+)>")
                 set(header ${CMAKE_MATCH_1})
                 string(REGEX REPLACE "^.*/" "" name ${header})
-                if(NOT folder MATCHES "^(app|notebookwindow)$"
+                if(NOT folder MATCHES "^(app|notebookwindow|screenreader)$"
                    AND (header MATCHES "^Qt(Widgets|PrintSupport)/" OR name IN_LIST widgets_headers
                         OR name MATCHES "^QPrint"))
                     string(APPEND problems "${shown}: only the window layer may include the widget header <${header}>\n")
