@@ -10,7 +10,7 @@ import os
 import re
 import xml.etree.ElementTree as ElementTree
 
-from desktop import ROOT, Program, check, keys, log, main, name, role, showing, wait_until, walk
+from desktop import ROOT, Failure, Program, check, keys, log, main, name, role, showing, wait_until, walk
 from test_notebook import clipboard, notebook_with_rows
 
 LANGUAGES = [("pt_BR", "pt_BR.UTF-8", ","), ("it", "it_IT.UTF-8", ","), ("pl", "pl_PL.UTF-8", ","),
@@ -78,11 +78,22 @@ def one_language(language, locale, decimal):
     untranslated = [text for text in names if text not in translated]
     check(not untranslated, "%s: menu names not in the catalogue: %r" % (language, untranslated))
 
-    # Notebook > Show Notebook by the access keys of the language.
-    keys("alt+" + access_key(window("&Notebook")), access_key(window("&Show Notebook")))
+    # Notebook > Show Notebook by the access keys of the language. For a
+    # letter the keyboard lacks (Greek), xdotool maps a key for the moment
+    # and now and then loses the press when it maps the next: then the menu
+    # is closed and the keys typed again.
     prefix = notebook_text("Notebook - %1").replace("%1", "")
-    notebook = wait_until("the notebook's window", lambda: next(
-        (node for node in top_levels(program) if name(node).startswith(prefix) and showing(node)), None))
+    shown_notebook = lambda: next(
+        (node for node in top_levels(program) if name(node).startswith(prefix) and showing(node)), None)
+    for attempt in range(3):
+        keys("alt+" + access_key(window("&Notebook")), access_key(window("&Show Notebook")))
+        try:
+            notebook = wait_until("the notebook's window", shown_notebook, timeout=3)
+            break
+        except Failure:
+            check(attempt < 2 and access_key(window("&Notebook")).startswith("U"),
+                  "%s: the notebook's window did not open by its access keys" % language)
+            keys("Escape", "Escape")
     shown = notebook_names(notebook)
     for source in ("C&lear…", "Save &As…", "S&topping Voltages", "Re&sults:"):
         check(spoken(notebook_text(source)) in shown,
