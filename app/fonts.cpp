@@ -5,6 +5,8 @@
 #include <QGuiApplication>
 #include <QStringList>
 
+const QString kChineseSans = QStringLiteral("Noto Sans CJK SC");
+
 void registerFonts()
 {
     QString smallSans = QStringLiteral("DejaVu Sans");
@@ -20,4 +22,9 @@ void registerFonts()
     QFont::insertSubstitution(QStringLiteral("System"), scaled ? QStringLiteral("DejaVu Sans") : smallSans);
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("arial"), QStringLiteral("Liberation Sans"));
+    // Chinese texts: characters the Latin faces lack come from the CJK sans,
+    // in its Simplified Chinese forms whatever the desktop's locale.
+    for (const QString& family : {QStringLiteral("MS Sans Serif"), QStringLiteral("System"), QStringLiteral("Arial"),
+                                  QStringLiteral("arial"), QGuiApplication::font().family()})
+        QFont::insertSubstitution(family, kChineseSans);
 }

@@ -8,6 +8,7 @@
 #include "razorez.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -18,26 +19,49 @@
 #include <malloc.h>
 #endif
 
+namespace {
+
+// The catalogue's name for a language name: "pt-BR" and "zh-Hans-CN" are
+// "pt_BR" and "zh_CN"; a catalogue that is not there is looked for without
+// the territory ("de_AT" as "de").
+QString catalogueName(const QString& name)
+{
+    const QStringList parts = name.split(u'-');
+    const QString language = parts.front().toLower();
+    return parts.size() > 1 && parts.back().size() == 2 ? language + u'_' + parts.back() : language;
+}
+
+} // namespace
+
 Translations::Translations(const QLocale& locale)
 {
     // The user's languages in order of preference ("de-DE", "de", ...).
     for (const QString& name : locale.uiLanguages()) {
-        const QString language = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
-        if (language == QStringLiteral("en") || language == QStringLiteral("c"))
-            return;
+        const QString catalogue = catalogueName(name);
+        if (catalogue.section(u'_', 0, 0) == QStringLiteral("en") || catalogue == QStringLiteral("c"))
+            break;
         auto program = std::make_unique<QTranslator>();
-        if (!program->load(QStringLiteral(":/i18n/lumetra_%1.qm").arg(language)))
+        if (!program->load(QStringLiteral(":/i18n/lumetra_%1").arg(catalogue)))
             continue;
-        language_ = language;
-        program_ = std::move(program);
-        QCoreApplication::installTranslator(program_.get());
+        language_ = QFileInfo(program->filePath()).completeBaseName().section(u'_', 1);
+        install(std::move(program));
         auto qt = std::make_unique<QTranslator>();
-        if (qt->load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        if (qt->load(QStringLiteral("qtbase_%1").arg(language_), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
             qt_ = std::move(qt);
             QCoreApplication::installTranslator(qt_.get());
         }
         return;
     }
+    // English: the source texts, with the plural forms of counts ("1 point").
+    auto english = std::make_unique<QTranslator>();
+    if (english->load(QStringLiteral(":/i18n/lumetra_en.qm")))
+        install(std::move(english));
+}
+
+void Translations::install(std::unique_ptr<QTranslator> program)
+{
+    program_ = std::move(program);
+    QCoreApplication::installTranslator(program_.get());
 }
 
 Translations::~Translations()

@@ -16,7 +16,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
 // The program's texts, and Qt's own for its dialogs, in the first language
 // of `locale` that the program is translated into, installed for as long
 // as this object lives. Where English comes first, or no language has a
-// translation, nothing is installed and the texts stay English.
+// translation, the texts stay English, with English plural forms.
 class Translations
 {
 public:
@@ -25,10 +25,12 @@ public:
     Translations(const Translations&) = delete;
     Translations& operator=(const Translations&) = delete;
 
-    // The language installed ("de", "fr", "es"), or empty for English.
+    // The language installed ("de", "pt_BR", "zh_CN", ...), or empty for English.
     QString language() const { return language_; }
 
 private:
+    void install(std::unique_ptr<QTranslator> program);
+
     QString language_;
     std::unique_ptr<QTranslator> program_;
     std::unique_ptr<QTranslator> qt_;

@@ -214,7 +214,7 @@ Read read(const QByteArray& bytes)
             continue; // a blank line
         // A file with a fault gives no rows at all, whatever came before it.
         if (cells.size() != 9)
-            return {{}, notebookText("line %1 has %2 cells, not 9").arg(line).arg(cells.size())};
+            return {{}, notebookText("line %1 has %n cells, not 9", static_cast<int>(cells.size())).arg(line)};
         Measurement row;
         if (const QString fault = readRow(cells, row); !fault.isEmpty())
             return {{}, notebookText("line %1: %2").arg(line).arg(fault)};

@@ -198,8 +198,8 @@ void NotebookWindow::clearAll()
     if (notebook_.rows().empty())
         return;
     QMessageBox ask(QMessageBox::Question, windowTitle(),
-                    notebookText("Clear all %1 measurements from the notebook? Undo Delete brings them back.")
-                        .arg(notebook_.rows().size()),
+                    notebookText("Clear all %n measurements from the notebook? Undo Delete brings them back.",
+                                 static_cast<int>(notebook_.rows().size())),
                     QMessageBox::Yes | QMessageBox::No, this);
     ask.setTextFormat(Qt::PlainText);
     ask.setDefaultButton(QMessageBox::No);

@@ -376,9 +376,12 @@
         <source>Notebook - %1</source>
         <translation>Messprotokoll - %1</translation>
     </message>
-    <message>
-        <source>Clear all %1 measurements from the notebook? Undo Delete brings them back.</source>
-        <translation>Alle %1 Messungen aus dem Protokoll löschen? „Löschen rückgängig“ holt sie zurück.</translation>
+    <message numerus="yes">
+        <source>Clear all %n measurements from the notebook? Undo Delete brings them back.</source>
+        <translation>
+            <numerusform>Die %n Messung aus dem Protokoll löschen? „Löschen rückgängig“ holt sie zurück.</numerusform>
+            <numerusform>Alle %n Messungen aus dem Protokoll löschen? „Löschen rückgängig“ holt sie zurück.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Metal</source>
@@ -496,9 +499,12 @@
         <source>its first line is not the notebook&apos;s header</source>
         <translation>ihre erste Zeile ist nicht die Kopfzeile des Protokolls</translation>
     </message>
-    <message>
-        <source>line %1 has %2 cells, not 9</source>
-        <translation>Zeile %1 hat %2 Zellen statt 9</translation>
+    <message numerus="yes">
+        <source>line %1 has %n cells, not 9</source>
+        <translation>
+            <numerusform>Zeile %1 hat %n Zelle statt 9</numerusform>
+            <numerusform>Zeile %1 hat %n Zellen statt 9</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1: %2</source>

@@ -376,9 +376,12 @@
         <source>Notebook - %1</source>
         <translation>Cuaderno - %1</translation>
     </message>
-    <message>
-        <source>Clear all %1 measurements from the notebook? Undo Delete brings them back.</source>
-        <translation>¿Borrar las %1 medidas del cuaderno? «Deshacer borrado» las recupera.</translation>
+    <message numerus="yes">
+        <source>Clear all %n measurements from the notebook? Undo Delete brings them back.</source>
+        <translation>
+            <numerusform>¿Borrar la %n medida del cuaderno? «Deshacer borrado» la recupera.</numerusform>
+            <numerusform>¿Borrar las %n medidas del cuaderno? «Deshacer borrado» las recupera.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Metal</source>
@@ -496,9 +499,12 @@
         <source>its first line is not the notebook&apos;s header</source>
         <translation>su primera línea no es la cabecera del cuaderno</translation>
     </message>
-    <message>
-        <source>line %1 has %2 cells, not 9</source>
-        <translation>la línea %1 tiene %2 celdas, no 9</translation>
+    <message numerus="yes">
+        <source>line %1 has %n cells, not 9</source>
+        <translation>
+            <numerusform>la línea %1 tiene %n celda, no 9</numerusform>
+            <numerusform>la línea %1 tiene %n celdas, no 9</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1: %2</source>

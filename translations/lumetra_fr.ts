@@ -376,9 +376,12 @@
         <source>Notebook - %1</source>
         <translation>Cahier - %1</translation>
     </message>
-    <message>
-        <source>Clear all %1 measurements from the notebook? Undo Delete brings them back.</source>
-        <translation>Effacer les %1 mesures du cahier ? « Annuler la suppression » les rétablit.</translation>
+    <message numerus="yes">
+        <source>Clear all %n measurements from the notebook? Undo Delete brings them back.</source>
+        <translation>
+            <numerusform>Effacer la mesure du cahier (%n) ? « Annuler la suppression » la rétablit.</numerusform>
+            <numerusform>Effacer les %n mesures du cahier ? « Annuler la suppression » les rétablit.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Metal</source>
@@ -496,9 +499,12 @@
         <source>its first line is not the notebook&apos;s header</source>
         <translation>sa première ligne n&apos;est pas l&apos;en-tête du cahier</translation>
     </message>
-    <message>
-        <source>line %1 has %2 cells, not 9</source>
-        <translation>la ligne %1 a %2 cellules au lieu de 9</translation>
+    <message numerus="yes">
+        <source>line %1 has %n cells, not 9</source>
+        <translation>
+            <numerusform>la ligne %1 a %n cellule au lieu de 9</numerusform>
+            <numerusform>la ligne %1 a %n cellules au lieu de 9</numerusform>
+        </translation>
     </message>
     <message>
         <source>line %1: %2</source>

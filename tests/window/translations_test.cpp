@@ -276,5 +276,7 @@ TEST_P(TranslatedWindow, EveryTextIsTranslatedFitsAndHasItsOwnAccessKey)
 
 INSTANTIATE_TEST_SUITE_P(Languages, TranslatedWindow,
                          testing::Values(Language{"en_US", ""}, Language{"de_DE", "de"}, Language{"de_AT", "de"},
-                                         Language{"fr_FR", "fr"}, Language{"es_ES", "es"}, Language{"it_IT", ""}),
+                                         Language{"fr_FR", "fr"}, Language{"es_ES", "es"}, Language{"pt_BR", "pt_BR"},
+                                         Language{"it_IT", "it"}, Language{"pl_PL", "pl"}, Language{"tr_TR", "tr"},
+                                         Language{"el_GR", "el"}, Language{"zh_CN", "zh_CN"}, Language{"ja_JP", ""}),
                          [](const testing::TestParamInfo<Language>& info) { return std::string(info.param.locale); });

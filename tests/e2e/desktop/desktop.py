@@ -145,9 +145,10 @@ class Program:
     """The real program, started on the display of the environment, with
     its accessible application found by PID. `executable` starts another
     build of it; `preexec` runs in the child before it starts (to set a
-    limit, say)."""
+    limit, say); `exit_name` is the Exit button's name in the program's
+    language."""
 
-    def __init__(self, label, executable=None, preexec=None, **env):
+    def __init__(self, label, executable=None, preexec=None, exit_name="Exit", **env):
         self.label = label
         self.log_path = os.path.join(LOG_DIR, label + ".log")
         environment = dict(os.environ)
@@ -172,7 +173,7 @@ class Program:
         self.app = wait_until("the program's accessible application (PID %d)" % self.pid,
                               self._find_application, timeout=20)
         # Ready once the controls are in the tree and the window is shown.
-        wait_until("the program's controls", lambda: self.find("Exit", "push button", showing_only=True),
+        wait_until("the program's controls", lambda: self.find(exit_name, "push button", showing_only=True),
                    timeout=20)
 
     def _find_application(self):
