@@ -2,7 +2,8 @@
 # #include lines:
 #   - each folder includes only the folders its layer may use: core nothing
 #     else, render the core, a subsystem the core and render, app anything;
-#   - nothing outside app/ includes a Qt Widgets or Qt Print Support header;
+#   - nothing outside app/ includes a Qt Widgets or Qt Print Support header,
+#     nor one of Qt Multimedia;
 #   - no two folders include each other.
 #
 #   cmake -DSOURCE_DIR=... -DWIDGETS_HEADERS_DIR=... -P check.cmake
@@ -47,8 +48,8 @@ foreach(folder ${folders})
                 set(header ${CMAKE_MATCH_1})
                 string(REGEX REPLACE "^.*/" "" name ${header})
                 if(NOT folder STREQUAL "app"
-                   AND (header MATCHES "^Qt(Widgets|PrintSupport)/" OR name IN_LIST widgets_headers
-                        OR name MATCHES "^QPrint"))
+                   AND (header MATCHES "^Qt(Widgets|PrintSupport|Multimedia)/" OR name IN_LIST widgets_headers
+                        OR name MATCHES "^(QPrint|QAudio|QMediaDevices|QSoundEffect)"))
                     string(APPEND problems "${shown}: only app/ may include the widget header <${header}>\n")
                 endif()
             endif()
