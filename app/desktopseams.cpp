@@ -1,5 +1,7 @@
 #include "seams.h"
 
+#include "soundsetting.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
@@ -7,7 +9,7 @@
 #include <QMessageBox>
 #include <QScreen>
 
-Seams desktopSeams(PrinterPort& printer)
+Seams desktopSeams(PrinterPort& printer, ClickSound& clicks)
 {
     Seams seams;
     seams.screenSize = [] { return QGuiApplication::primaryScreen()->geometry().size(); };
@@ -18,6 +20,8 @@ Seams desktopSeams(PrinterPort& printer)
     };
     seams.runModal = [](QDialog& dialog) { dialog.exec(); };
     seams.printer = &printer;
+    seams.clicks = &clicks;
+    seams.rememberSound = rememberSound;
     seams.placesWindows = !QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
     const QString separator = QLocale::system().decimalPoint();
     seams.decimalSeparator = separator.isEmpty() ? QChar(u'.') : separator.front();

@@ -49,6 +49,8 @@ void Tphotofrm::createMenus()
     w.ShowFrequency1 = item(w.Options1, controls.ShowFrequency1);
     w.ShowEnergyev1 = item(w.Options1, controls.ShowEnergyev1);
     w.ShowPhoto = item(w.Options1, controls.ShowPhoto);
+    w.Options1->addSeparator();
+    w.Sound1 = item(w.Options1, controls.Sound1);
 
     w.Notebook1 = topLevelItem(w.MainMenu1, controls.Notebook1);
     w.ShowNotebook1 = item(w.Notebook1, controls.ShowNotebook1);

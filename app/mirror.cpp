@@ -63,6 +63,7 @@ void Tphotofrm::mirrorControls()
         {&controls.ShowFrequency1, w.ShowFrequency1},
         {&controls.ShowEnergyev1, w.ShowEnergyev1},
         {&controls.ShowPhoto, w.ShowPhoto},
+        {&controls.Sound1, w.Sound1},
         {&controls.Notebook1, w.Notebook1->menuAction()},
         {&controls.ShowNotebook1, w.ShowNotebook1},
         {&controls.Record1, w.Record1},

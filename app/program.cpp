@@ -1,11 +1,13 @@
 #include "program.h"
 
 #include "aboutbox.h"
+#include "clickplayer.h"
 #include "core/texts.h"
 #include "fonts.h"
 #include "notebook/notebookstore.h"
 #include "qtprinter.h"
 #include "razorez.h"
+#include "soundsetting.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -89,7 +91,10 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
     const Translations translations(QLocale::system());
 
     QtPrinter printer;
-    Tphotofrm photofrm(desktopSeams(printer));
+    ClickPlayer clicks;
+    Tphotofrm photofrm(desktopSeams(printer, clicks));
+    if (soundRemembered())
+        photofrm.controls.Sound1.invoke();
     Taboutboxp aboutboxp(&photofrm);
     photofrm.aboutboxp = &aboutboxp;
     // The notebook's file is read before the window shows; a problem with it

@@ -3,6 +3,7 @@
 #include "screenreader/announcer.h"
 #include "readingbars.h"
 #include "spokenchanges.h"
+#include "clicksound.h"
 #include "core/errors.h"
 #include "core/texts.h"
 #include "imagecontrol.h"
@@ -119,6 +120,24 @@ void Tphotofrm::Record1Click()
     Workbench::Record1Click();
 }
 
+// A preference, not part of the experiment: kept from one start to the next.
+void Tphotofrm::Sound1Click()
+{
+    Workbench::Sound1Click();
+    const bool on = controls.Sound1.isChecked();
+    if (seams_.clicks)
+        seams_.clicks->setOn(on);
+    if (seams_.rememberSound)
+        seams_.rememberSound(on);
+}
+
+// Nobody watches a minimised window; nor does anybody hear it.
+void Tphotofrm::heardTick(int arrivals)
+{
+    if (seams_.clicks && !isMinimized())
+        seams_.clicks->tick(arrivals);
+}
+
 // A user's input becomes a change of the control, which runs the handler
 // by the controls' rules; every event goes through guarded().
 void Tphotofrm::followUserInput()
@@ -150,7 +169,7 @@ void Tphotofrm::followUserInput()
 
     for (MenuItem* control :
          {&controls.Copy1, &controls.copy2, &controls.Print1, &controls.Print2, &controls.Exit1, &controls.About1,
-          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto,
+          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto, &controls.Sound1,
           &controls.ShowNotebook1, &controls.Record1}) {
         auto* action = qobject_cast<QAction*>(widgetOf(*control));
         connect(action, &QAction::triggered, this, [this, control, action] {

@@ -77,6 +77,7 @@ struct WindowWidgets
     QAction* ShowFrequency1;
     QAction* ShowEnergyev1;
     QAction* ShowPhoto;
+    QAction* Sound1;
     QMenu* Notebook1;
     QAction* ShowNotebook1;
     QAction* Record1;
@@ -108,6 +109,8 @@ public:
     void About1Click() override;
     void ShowNotebook1Click() override;
     void Record1Click() override;
+    void Sound1Click() override;
+    void heardTick(int arrivals) override;
 
     // The notebook's window, once it has been opened.
     NotebookWindow* notebookWindow() const { return notebookWindow_.get(); }

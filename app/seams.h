@@ -9,6 +9,7 @@
 #include <functional>
 
 class CanvasObserver;
+class ClickSound;
 class PrinterPort;
 class QDialog;
 
@@ -23,11 +24,14 @@ struct Seams
     PrinterPort* printer = nullptr; // the default printer's port
     QChar decimalSeparator = u'.';  // of the user's regional settings
     CanvasObserver* drawingObserver = nullptr;
+    ClickSound* clicks = nullptr;                 // none: silent
+    std::function<void(bool on)> rememberSound;   // none: the choice is not kept
     // Whether the program may place and activate its own windows: a Wayland
     // compositor does both itself.
     bool placesWindows = true;
 };
 
 // The desktop's own screen, message box, modal loop and regional settings,
-// with the given printer.
-Seams desktopSeams(PrinterPort& printer);
+// with the given printer and clicks; Sound is remembered in the user's
+// settings.
+Seams desktopSeams(PrinterPort& printer, ClickSound& clicks);

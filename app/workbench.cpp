@@ -60,8 +60,11 @@ void Workbench::bindHandlers()
     c.ShowFrequency1.onClick = [this] { ShowFrequency1Click(); };
     c.ShowEnergyev1.onClick = [this] { ShowEnergyev1Click(); };
     c.ShowPhoto.onClick = [this] { ShowPhotoClick(); };
+    c.Sound1.onClick = [this] { Sound1Click(); };
     c.photons.onTimer = [this] {
         photonsTimer();
+        if (controls.Sound1.isChecked())
+            heardTick(apparatus_.arrivals());
         followRecordAsIGo();
     };
     c.zoomtimer.onTimer = [this] { zoomtimerTimer(); };

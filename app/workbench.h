@@ -63,6 +63,12 @@ public:
     // state.
     void setRecordAsIGo(bool on);
 
+    // Options > Sound: a check mark and, while it is on, each full-view
+    // tick heard with a click for each electron that reached the collector
+    // on it. The workbench itself is silent.
+    virtual void Sound1Click() { controls.Sound1.setChecked(!controls.Sound1.isChecked()); }
+    virtual void heardTick(int /*arrivals*/) { }
+
     // The window's own: closing it, the About dialog and the notebook's window.
     virtual void Exit1Click() { }
     virtual void BitBtn1Click() { }

@@ -7,6 +7,10 @@
 //   zoomed  light on, zoomed view, "Slower Photoelectrons" checked
 //   -long   the same as after the light has been on for minutes, when the
 //           electrons fill the tube: the tick counter is moved on
+//   full-sound  full, with Options > Sound on; each tick on which an electron
+//           reaches the collector is written to stderr as
+//           "click-monotonic-ns T", for bench/measure-click-latency
+//   sparse-sound  the same at intensity 1, a click every 550 ms
 //   off     the light left off
 
 #include "app/imagecontrol.h"
@@ -21,7 +25,9 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <cstdio>
 #include <string_view>
+#include <time.h>
 
 namespace {
 
@@ -62,8 +68,22 @@ int main(int argc, char* argv[])
             if (view == "off")
                 return;
             WindowWidgets& w = window.widgets;
-            w.intensitysb->setValue(w.intensitysb->maximum());
+            const bool sparse = view == "sparse-sound";
+            w.intensitysb->setValue(sparse ? w.intensitysb->minimum() : w.intensitysb->maximum());
             w.photonbt->click();
+            if (view.ends_with("-sound")) {
+                window.controls.Sound1.invoke();
+                // An electron emitted on tick k (k mod 11 = 1 at intensity
+                // 1, k odd at 10) reaches the collector 210 ticks later.
+                QObject::connect(w.photons, &QTimer::timeout, [&window, period = sparse ? 11 : 2] {
+                    const int tick = window.controls.photons.tag();
+                    if (tick > 210 && (tick - 210) % period == 1) {
+                        timespec now{};
+                        clock_gettime(CLOCK_MONOTONIC, &now);
+                        std::fprintf(stderr, "click-monotonic-ns %lld\n", now.tv_sec * 1000000000LL + now.tv_nsec);
+                    }
+                });
+            }
             const bool zoomed = view.starts_with("zoomed");
             if (zoomed) {
                 w.Zoombt->click();

@@ -252,6 +252,7 @@ Controls::Controls()
     , ShowFrequency1(*this, "ShowFrequency1", texts::showFrequency(), true)
     , ShowEnergyev1(*this, "ShowEnergyev1", texts::showEnergy(), true)
     , ShowPhoto(*this, "ShowPhoto", texts::showPhotoelectrons(), true)
+    , Sound1(*this, "Sound1", texts::sound(), true)
     , Notebook1(*this, "Notebook1", texts::notebookMenu())
     , ShowNotebook1(*this, "ShowNotebook1", texts::showNotebook())
     , Record1(*this, "Record1", texts::recordMeasurement())
@@ -276,6 +277,7 @@ Controls::Controls()
     Zoombt.setEnabled(false);
     slowrb.setEnabled(false);
     Record1.setEnabled(false);
+    Sound1.setChecked(false);
     metalused.setItemIndex(0);
 }
 

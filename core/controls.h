@@ -276,6 +276,7 @@ public:
     MenuItem ShowFrequency1;
     MenuItem ShowEnergyev1;
     MenuItem ShowPhoto;
+    MenuItem Sound1; // a preference, kept across starts: activation leaves it as it is
     MenuItem Notebook1;
     MenuItem ShowNotebook1;
     MenuItem Record1; // in use while the meter is in the picture: the light on, the full view

@@ -136,6 +136,11 @@ QString showPhotoelectrons()
     return QCoreApplication::translate("Window", "Show &Photoelectrons");
 }
 
+QString sound()
+{
+    return QCoreApplication::translate("Window", "&Sound");
+}
+
 QString notebookMenu()
 {
     return QCoreApplication::translate("Window", "&Notebook");

@@ -35,6 +35,7 @@ QString showWavelength();
 QString showFrequency();
 QString showEnergy();
 QString showPhotoelectrons();
+QString sound();
 QString notebookMenu();
 QString showNotebook();
 QString recordMeasurement();

@@ -31,11 +31,15 @@ void ApparatusAnimation::photonsTimer()
     const bool unknownMetals = controls.unknownrb.isChecked();
     const int size = static_cast<int>(std::trunc(3 * state.scale));
     int x = state.emitterx + 10;
+    arrivals_ = 0;
     for (int emitted = tick; emitted >= 1 && state.emitterx <= x && x <= state.collectorx && kineticEnergy > 0;
          --emitted) {
         if (emitted % period != 1)
             continue;
-        x = electronX(retarding, kineticEnergy, controls.photons.tag() - emitted, state.scale, state.emitterx);
+        const int age = controls.photons.tag() - emitted;
+        x = electronX(retarding, kineticEnergy, age, state.scale, state.emitterx);
+        if (reachedCollectorNow(x, retarding, kineticEnergy, age, state.scale, state.emitterx, state.collectorx))
+            ++arrivals_;
         if (unknownMetals) {
             if (kineticEnergy - retardingVoltage(retarding) > 0)
                 state.currentflowing = 1;

@@ -20,8 +20,14 @@ public:
     void photonbtClick();
     void photonsTimer();
 
+    // Electrons that reached the collecting plate on the latest tick, as
+    // the picture drew them: 0 or 1, since the tick draws the stream only
+    // up to the first electron that has left the space between the plates.
+    int arrivals() const { return arrivals_; }
+
 private:
     Controls& controls_;
     Experiment& state_;
     Pictures& pictures_;
+    int arrivals_ = 0;
 };

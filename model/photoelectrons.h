@@ -13,6 +13,11 @@ inline int emissionPeriod(int intensityMax, int intensity)
 // with kinetic energy `ke` (eV), against the retarding setting `position`.
 int electronX(int position, double ke, int age, double scale, int emitterx);
 
+// Whether an electron at `x` now, `age` ticks old, has passed the collector
+// since the last tick drew it between the plates: it reached the collector
+// on this tick.
+bool reachedCollectorNow(int x, int position, double ke, int age, double scale, int emitterx, int collectorx);
+
 // The tick counter after one more full-view tick.
 inline int nextTick(int tag)
 {

@@ -128,6 +128,10 @@
         <translation>&amp;Photoelektronen anzeigen</translation>
     </message>
     <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ton</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>

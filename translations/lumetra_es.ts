@@ -128,6 +128,10 @@
         <translation>Mostrar f&amp;otoelectrones</translation>
     </message>
     <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Sonido</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>A&amp;yuda</translation>
     </message>

@@ -128,6 +128,10 @@
         <translation>Afficher les &amp;photoélectrons</translation>
     </message>
     <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Son</translation>
+    </message>
+    <message>
         <source>&amp;Help</source>
         <translation>&amp;Aide</translation>
     </message>

@@ -4,6 +4,7 @@
 #include "core/experiment.h"
 #include "core/formatting.h"
 #include "core/texts.h"
+#include "model/animation.h"
 #include "model/apparatus.h"
 #include "model/photoelectrons.h"
 #include "render/canvas.h"
@@ -15,6 +16,7 @@
 #include <cstring>
 #include <memory>
 #include <numbers>
+#include <vector>
 
 namespace {
 
@@ -222,6 +224,61 @@ TEST_F(Animation, CurrentFlowsOnlyWhileTheRetardingVoltageLetsElectronsThrough)
         EXPECT_EQ(first, c.firstTick) << "p " << c.position;
         lightOn();
     }
+}
+
+// What the clicks follow: an electron reaches the collector on the tick
+// that first finds it past the plate, one every emission period once the
+// stream has arrived, and none at or beyond the stopping voltage.
+TEST_F(Animation, ElectronsReachTheCollectorOnePerEmissionPeriod)
+{
+    struct Case
+    {
+        int intensity;
+        int position;
+        int firstTick; // 0: none within 1100 ticks
+        int period;
+    };
+    const Case cases[] = {{5, 0, 211, 7}, {10, 0, 211, 2}, {1, 0, 211, 11}, {5, 100, 254, 7},
+                          {5, 177, 411, 7}, {5, 178, 0, 0},  {10, 400, 0, 0}};
+    ApparatusAnimation animation(lab->controls, lab->state, lab->workbench.pictures);
+    for (const Case& c : cases) {
+        lab->controls.intensitysb.setValue(c.intensity);
+        lab->controls.retardsb.setValue(c.position);
+        lightOn();
+        std::vector<int> arrivals;
+        for (int n = 1; n <= 1100; ++n) {
+            animation.photonsTimer();
+            ASSERT_LE(animation.arrivals(), 1);
+            if (animation.arrivals() == 1) {
+                arrivals.push_back(n);
+                EXPECT_EQ(lab->state.currentflowing, 1) << "tick " << n;
+            }
+        }
+        EXPECT_EQ(arrivals.empty() ? 0 : arrivals.front(), c.firstTick) << "p " << c.position;
+        for (size_t i = 1; i < arrivals.size(); ++i)
+            EXPECT_EQ(arrivals[i] - arrivals[i - 1], c.period) << "p " << c.position << " i " << c.intensity;
+        lightOn();
+    }
+
+    // Past the stopping voltage the stream stops at the next tick; lowered
+    // again, the electrons already on their way arrive without a gap.
+    lab->controls.intensitysb.setValue(10);
+    lab->controls.retardsb.setValue(0);
+    lightOn();
+    for (int n = 1; n <= 300; ++n)
+        animation.photonsTimer();
+    lab->controls.retardsb.setValue(400);
+    for (int n = 1; n <= 40; ++n) {
+        animation.photonsTimer();
+        EXPECT_EQ(animation.arrivals(), 0) << "tick " << n << " after the voltage rose";
+    }
+    lab->controls.retardsb.setValue(0);
+    int heard = 0;
+    for (int n = 1; n <= 20; ++n) {
+        animation.photonsTimer();
+        heard += animation.arrivals();
+    }
+    EXPECT_EQ(heard, 10);
 }
 
 TEST_F(Animation, KineticEnergyOfExactlyZeroEmitsNothingButKeepsCounting)

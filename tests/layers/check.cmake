@@ -3,7 +3,7 @@
 #   - each folder includes only the folders its layer may use: core nothing
 #     else, render the core, a subsystem the core and render, app anything;
 #   - nothing outside the window layer (app/, notebookwindow/, screenreader/) includes a
-#     Qt Widgets or Qt Print Support header;
+#     Qt Widgets, Qt Print Support or Qt Multimedia header;
 #   - the notebook's window uses the core and the notebook, never app/;
 #   - no two folders include each other.
 #
@@ -53,9 +53,10 @@ foreach(folder ${folders})
                 set(header ${CMAKE_MATCH_1})
                 string(REGEX REPLACE "^.*/" "" name ${header})
                 if(NOT folder MATCHES "^(app|notebookwindow|screenreader)$"
-                   AND (header MATCHES "^Qt(Widgets|PrintSupport)/" OR name IN_LIST widgets_headers
-                        OR name MATCHES "^QPrint"))
-                    string(APPEND problems "${shown}: only the window layer may include the widget header <${header}>\n")
+                   AND (header MATCHES "^Qt(Widgets|PrintSupport|Multimedia)/" OR name IN_LIST widgets_headers
+                        OR name MATCHES "^(QPrint|QAudio|QMediaDevices|QSoundEffect)"))
+                    string(APPEND problems "${shown}: only the window layer may include the widget header <${header}>
+")
                 endif()
             endif()
         endforeach()
