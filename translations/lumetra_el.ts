@@ -4,6 +4,10 @@
 <context>
     <name>Window</name>
     <message>
+        <source>&amp;Sound</source>
+        <translation>Ή&amp;χος</translation>
+    </message>
+    <message>
         <source>Lumetra Photoelectric Effect</source>
         <translation>Lumetra Φωτοηλεκτρικό φαινόμενο</translation>
     </message>
@@ -273,6 +277,86 @@
 </context>
 <context>
     <name>Notebook</name>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Άξ&amp;ονες από το μηδέν</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>· άξονες από το μηδέν</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>καμία ευθεία δεν περνά από όλες τις ράβδους σφάλματος</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>διακεκομμένες ευθείες από όλες τις ράβδους σφάλματος από h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Μέταλλο %1: η πιο απότομη και η πιο ήπια ευθεία από όλες τις ράβδους σφάλματος</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, διακεκομμένη έως τον άξονα συχνοτήτων στο f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, καθεμία με τη ράβδο σφάλματός της</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>Η αποδεκτή τιμή %1 βρίσκεται %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 και %2</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>πέρα από δύο τυπικά σφάλματα</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>εντός δύο τυπικών σφαλμάτων</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>εκτός του εύρους των ευθειών</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>εντός του εύρους των ευθειών</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Συχνότητα κατωφλίου f₀ = W/h = %1 × 10¹⁴ Hz (ευθείες %2 × 10¹⁴ Hz)· μήκος κύματος κατωφλίου c/f₀ = %3 nm (ευθείες %4 nm).</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Συχνότητα κατωφλίου f₀ = W/h = %1 × 10¹⁴ Hz· μήκος κύματος κατωφλίου c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Ευθείες από όλες τις ράβδους σφάλματος: h από %1 J s, W από %2 eV.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Καμία ευθεία δεν περνά από όλες τις ράβδους σφάλματος: οι ράβδοι για %1 διαφωνούν.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Τα τυπικά σφάλματα χρειάζονται τάσεις αποκοπής σε τρεις ή περισσότερες συχνότητες.</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Οι αβεβαιότητες είναι τα τυπικά σφάλματα ελαχίστων τετραγώνων, με %1 − 2 βαθμούς ελευθερίας.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 έως %2</translation>
+    </message>
     <message>
         <source>&amp;Record</source>
         <translation>&amp;Καταγραφή</translation>
@@ -571,6 +655,73 @@
     <message>
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Μέταλλο %1: h = %2 J s, W = %3 eV</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>red</source>
+        <translation>κόκκινο</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>πορτοκαλί</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>κίτρινο</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>πράσινο</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>μπλε</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>ιώδες</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Δεν ρέει ρεύμα</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Ρέει ρεύμα</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Πλήρης προβολή</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Μεγέθυνση</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Φως σβηστό</translation>
+    </message>
+    <message>
+        <source>Light on</source>
+        <translation>Φως αναμμένο</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,10 @@
 <context>
     <name>Window</name>
     <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Suono</translation>
+    </message>
+    <message>
         <source>Lumetra Photoelectric Effect</source>
         <translation>Lumetra Effetto fotoelettrico</translation>
     </message>
@@ -273,6 +277,86 @@
 </context>
 <context>
     <name>Notebook</name>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Assi da &amp;zero</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; assi da zero</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>nessuna retta passa per tutte le barre di errore</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>rette tratteggiate per tutte le barre di errore da h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Metallo %1: rette più e meno ripide per tutte le barre di errore</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, tratteggiata fino all’asse delle frequenze in f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, ciascuno con la sua barra di errore</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>Il valore accettato di %1 è %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>oltre due errori standard</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>entro due errori standard</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>fuori dall’intervallo delle rette</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>entro l’intervallo delle rette</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Frequenza di soglia f₀ = W/h = %1 × 10¹⁴ Hz (rette %2 × 10¹⁴ Hz); lunghezza d’onda di soglia c/f₀ = %3 nm (rette %4 nm).</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Frequenza di soglia f₀ = W/h = %1 × 10¹⁴ Hz; lunghezza d’onda di soglia c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Rette per tutte le barre di errore: h da %1 J s, W da %2 eV.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Nessuna retta passa per tutte le barre di errore: le barre di %1 non concordano.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Gli errori standard richiedono potenziali di arresto ad almeno tre frequenze.</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Le incertezze sono gli errori standard dei minimi quadrati, con %1 − 2 gradi di libertà.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
     <message>
         <source>&amp;Record</source>
         <translation>&amp;Registra</translation>
@@ -571,6 +655,73 @@
     <message>
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Metallo %1: h = %2 J s, W = %3 eV</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>arancione</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>viola</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Nessuna corrente</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Passa corrente</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Vista intera</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Vista ingrandita</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Luce spenta</translation>
+    </message>
+    <message>
+        <source>Light on</source>
+        <translation>Luce accesa</translation>
     </message>
 </context>
 </TS>

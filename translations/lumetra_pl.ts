@@ -4,6 +4,10 @@
 <context>
     <name>Window</name>
     <message>
+        <source>&amp;Sound</source>
+        <translation>Dźwię&amp;k</translation>
+    </message>
+    <message>
         <source>Lumetra Photoelectric Effect</source>
         <translation>Lumetra Zjawisko fotoelektryczne</translation>
     </message>
@@ -273,6 +277,86 @@
 </context>
 <context>
     <name>Notebook</name>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Osie od ze&amp;ra</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; osie od zera</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>żadna prosta nie przechodzi przez wszystkie słupki błędów</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>proste przerywane przez wszystkie słupki błędów od h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Metal %1: najbardziej i najmniej stroma prosta przez wszystkie słupki błędów</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, przerywaną do osi częstotliwości w f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, każde ze słupkiem błędu</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>Wartość tablicowa %1 leży %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 i %2</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>poza dwoma błędami standardowymi</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>w granicach dwóch błędów standardowych</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>poza zakresem prostych</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>w zakresie prostych</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Częstotliwość graniczna f₀ = W/h = %1 × 10¹⁴ Hz (proste %2 × 10¹⁴ Hz); graniczna długość fali c/f₀ = %3 nm (proste %4 nm).</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Częstotliwość graniczna f₀ = W/h = %1 × 10¹⁴ Hz; graniczna długość fali c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Proste przez wszystkie słupki błędów: h od %1 J s, W od %2 eV.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Żadna prosta nie przechodzi przez wszystkie słupki błędów: słupki dla %1 są sprzeczne.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Błędy standardowe wymagają napięć hamowania dla co najmniej trzech częstotliwości.</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Niepewności to błędy standardowe metody najmniejszych kwadratów, przy %1 − 2 stopniach swobody.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 do %2</translation>
+    </message>
     <message>
         <source>&amp;Record</source>
         <translation>&amp;Zapisz</translation>
@@ -576,6 +660,73 @@
     <message>
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Metal %1: h = %2 J s, W = %3 eV</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>red</source>
+        <translation>czerwony</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>pomarańczowy</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>żółty</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>zielony</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>niebieski</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>fioletowy</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Brak prądu</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Płynie prąd</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Widok całości</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Widok powiększony</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Światło wyłączone</translation>
+    </message>
+    <message>
+        <source>Light on</source>
+        <translation>Światło włączone</translation>
     </message>
 </context>
 </TS>

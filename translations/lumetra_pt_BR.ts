@@ -4,6 +4,10 @@
 <context>
     <name>Window</name>
     <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Som</translation>
+    </message>
+    <message>
         <source>Lumetra Photoelectric Effect</source>
         <translation>Lumetra Efeito fotoelétrico</translation>
     </message>
@@ -273,6 +277,86 @@
 </context>
 <context>
     <name>Notebook</name>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Eixos a partir do &amp;zero</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; eixos a partir do zero</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>nenhuma reta passa por todas as barras de erro</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>retas tracejadas por todas as barras de erro de h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Metal %1: retas mais e menos inclinadas por todas as barras de erro</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, tracejada até o eixo da frequência em f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, cada uma com sua barra de erro</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>O valor aceito de %1 está %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 e %2</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>além de dois erros padrão</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>dentro de dois erros padrão</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>fora da faixa das retas</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>dentro da faixa das retas</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Frequência de corte f₀ = W/h = %1 × 10¹⁴ Hz (retas %2 × 10¹⁴ Hz); comprimento de onda de corte c/f₀ = %3 nm (retas %4 nm).</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Frequência de corte f₀ = W/h = %1 × 10¹⁴ Hz; comprimento de onda de corte c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Retas por todas as barras de erro: h de %1 J s, W de %2 eV.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Nenhuma reta passa por todas as barras de erro: as barras de %1 não concordam.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Os erros padrão exigem tensões de corte em três frequências ou mais.</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>As incertezas são os erros padrão dos mínimos quadrados, com %1 − 2 graus de liberdade.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
     <message>
         <source>&amp;Record</source>
         <translation>&amp;Registrar</translation>
@@ -571,6 +655,73 @@
     <message>
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Metal %1: h = %2 J s, W = %3 eV</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>red</source>
+        <translation>vermelho</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>laranja</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarelo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>violeta</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Sem corrente</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Há corrente</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Vista completa</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Vista ampliada</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Luz desligada</translation>
+    </message>
+    <message>
+        <source>Light on</source>
+        <translation>Luz ligada</translation>
     </message>
 </context>
 </TS>

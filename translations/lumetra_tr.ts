@@ -4,6 +4,10 @@
 <context>
     <name>Window</name>
     <message>
+        <source>&amp;Sound</source>
+        <translation>&amp;Ses</translation>
+    </message>
+    <message>
         <source>Lumetra Photoelectric Effect</source>
         <translation>Lumetra Fotoelektrik Olay</translation>
     </message>
@@ -273,6 +277,86 @@
 </context>
 <context>
     <name>Notebook</name>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>Eksenler sıfırda&amp;n</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>; eksenler sıfırdan</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>hiçbir doğru tüm hata çubuklarından geçmiyor</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>tüm hata çubuklarından geçen kesikli doğrular: h = %1 J s, W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>Metal %1: tüm hata çubuklarından geçen en dik ve en yatık doğrular</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>, f₀ = %1 × 10¹⁴ Hz noktasında frekans eksenine kadar kesikli</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>, her biri hata çubuğuyla</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>Kabul edilen %1 değeri %2.</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1 ve %2</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>iki standart hatanın dışında</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>iki standart hata içinde</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>doğruların aralığı dışında</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>doğruların aralığı içinde</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>Eşik frekansı f₀ = W/h = %1 × 10¹⁴ Hz (doğrular %2 × 10¹⁴ Hz); eşik dalga boyu c/f₀ = %3 nm (doğrular %4 nm).</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>Eşik frekansı f₀ = W/h = %1 × 10¹⁴ Hz; eşik dalga boyu c/f₀ = %2 nm.</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>Tüm hata çubuklarından geçen doğrular: h %1 J s, W %2 eV.</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>Hiçbir doğru tüm hata çubuklarından geçmiyor: %1 çubukları uyuşmuyor.</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>Standart hatalar için en az üç frekansta kesme gerilimi gerekir.</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>Belirsizlikler, %1 − 2 serbestlik dereceli en küçük kareler standart hatalarıdır.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 ile %2 arası</translation>
+    </message>
     <message>
         <source>&amp;Record</source>
         <translation>&amp;Kaydet</translation>
@@ -566,6 +650,73 @@
     <message>
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>Metal %1: h = %2 J s, W = %3 eV</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>red</source>
+        <translation>kırmızı</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>turuncu</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>sarı</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>yeşil</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>mavi</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>mor</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>Akım yok</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>Akım var</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>Uzaklaştırıldı</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>Yakınlaştırıldı</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>Işık kapalı</translation>
+    </message>
+    <message>
+        <source>Light on</source>
+        <translation>Işık açık</translation>
     </message>
 </context>
 </TS>

@@ -4,6 +4,10 @@
 <context>
     <name>Window</name>
     <message>
+        <source>&amp;Sound</source>
+        <translation>声音(&amp;S)</translation>
+    </message>
+    <message>
         <source>Lumetra Photoelectric Effect</source>
         <translation>Lumetra 光电效应</translation>
     </message>
@@ -273,6 +277,86 @@
 </context>
 <context>
     <name>Notebook</name>
+    <message>
+        <source>Axes from &amp;zero</source>
+        <translation>坐标轴从零开始(&amp;Z)</translation>
+    </message>
+    <message>
+        <source>; axes from zero</source>
+        <translation>；坐标轴从零开始</translation>
+    </message>
+    <message>
+        <source>no straight line passes through every error bar</source>
+        <translation>没有一条直线穿过所有误差棒</translation>
+    </message>
+    <message>
+        <source>dashed lines through every error bar from h = %1 J s, W = %2 eV</source>
+        <translation>穿过所有误差棒的虚线：h = %1 J s，W = %2 eV</translation>
+    </message>
+    <message>
+        <source>Metal %1: steepest and shallowest lines through every error bar</source>
+        <translation>金属 %1：穿过所有误差棒的最陡与最缓直线</translation>
+    </message>
+    <message>
+        <source>, dashed to the frequency axis at f₀ = %1 × 10¹⁴ Hz</source>
+        <translation>，虚线延伸至频率轴 f₀ = %1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>, each with its error bar</source>
+        <translation>，各带误差棒</translation>
+    </message>
+    <message>
+        <source>The accepted %1 lies %2.</source>
+        <translation>公认值 %1 %2。</translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation>%1和%2</translation>
+    </message>
+    <message>
+        <source>beyond two standard errors</source>
+        <translation>超出两倍标准误差</translation>
+    </message>
+    <message>
+        <source>within two standard errors</source>
+        <translation>在两倍标准误差之内</translation>
+    </message>
+    <message>
+        <source>outside the range of lines</source>
+        <translation>在直线范围之外</translation>
+    </message>
+    <message>
+        <source>within the range of lines</source>
+        <translation>在直线范围之内</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz (lines %2 × 10¹⁴ Hz); cut-off wavelength c/f₀ = %3 nm (lines %4 nm).</source>
+        <translation>截止频率 f₀ = W/h = %1 × 10¹⁴ Hz（直线 %2 × 10¹⁴ Hz）；截止波长 c/f₀ = %3 nm（直线 %4 nm）。</translation>
+    </message>
+    <message>
+        <source>Threshold frequency f₀ = W/h = %1 × 10¹⁴ Hz; cut-off wavelength c/f₀ = %2 nm.</source>
+        <translation>截止频率 f₀ = W/h = %1 × 10¹⁴ Hz；截止波长 c/f₀ = %2 nm。</translation>
+    </message>
+    <message>
+        <source>Lines through every error bar: h from %1 J s, W from %2 eV.</source>
+        <translation>穿过所有误差棒的直线：h 为 %1 J s，W 为 %2 eV。</translation>
+    </message>
+    <message>
+        <source>No straight line passes through every error bar: the bars of %1 disagree.</source>
+        <translation>没有一条直线穿过所有误差棒：%1 的误差棒互相矛盾。</translation>
+    </message>
+    <message>
+        <source>Standard errors need stopping voltages at three frequencies or more.</source>
+        <translation>标准误差需要至少三个频率下的遏止电压。</translation>
+    </message>
+    <message>
+        <source>The uncertainties are the least-squares standard errors, with %1 − 2 degrees of freedom.</source>
+        <translation>不确定度为最小二乘法的标准误差，自由度为 %1 − 2。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
     <message>
         <source>&amp;Record</source>
         <translation>记录(&amp;R)</translation>
@@ -566,6 +650,73 @@
     <message>
         <source>Metal %1: h = %2 J s, W = %3 eV</source>
         <translation>金属 %1：h = %2 J s，W = %3 eV</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>red</source>
+        <translation>红色</translation>
+    </message>
+    <message>
+        <source>orange</source>
+        <translation>橙色</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>黄色</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>绿色</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>蓝色</translation>
+    </message>
+    <message>
+        <source>violet</source>
+        <translation>紫色</translation>
+    </message>
+    <message>
+        <source>%1 eV</source>
+        <translation>%1 eV</translation>
+    </message>
+    <message>
+        <source>%1 × 10¹⁴ Hz</source>
+        <translation>%1 × 10¹⁴ Hz</translation>
+    </message>
+    <message>
+        <source>%1 nm</source>
+        <translation>%1 nm</translation>
+    </message>
+    <message>
+        <source>%1 V</source>
+        <translation>%1 V</translation>
+    </message>
+    <message>
+        <source>No current</source>
+        <translation>无电流</translation>
+    </message>
+    <message>
+        <source>Current flowing</source>
+        <translation>有电流</translation>
+    </message>
+    <message>
+        <source>Zoomed out</source>
+        <translation>已缩小</translation>
+    </message>
+    <message>
+        <source>Zoomed in</source>
+        <translation>已放大</translation>
+    </message>
+    <message>
+        <source>Light off</source>
+        <translation>灯已关闭</translation>
+    </message>
+    <message>
+        <source>Light on</source>
+        <translation>灯已打开</translation>
     </message>
 </context>
 </TS>

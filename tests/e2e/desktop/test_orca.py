@@ -219,7 +219,7 @@ def heard_lab():
 
 
 def heard_in_german():
-    program = Program("orca-de", LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
+    program = Program("orca-de", exit_name="Beenden", LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
     orca = Orca("orca-de", "de_DE.UTF-8")
     try:
         program.activate()
