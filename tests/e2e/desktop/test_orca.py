@@ -166,7 +166,7 @@ def heard_lab():
 
         # The light on, and the current once electrons reach the collector.
         orca.press("o", "^Light on")
-        orca.hear("^Current flowing", timeout=15, what="the light on")
+        orca.hear("^Current flowing", timeout=30, what="the light on")
         # The voltage past the cut-off: the reading, then that the current stopped.
         orca.press("shift+Tab", "^Intensity")
         orca.press("shift+Tab", "^Retarding Voltage")
@@ -178,7 +178,7 @@ def heard_lab():
         # Recordings, from the main window: each announced once.
         orca.press("ctrl+r", r"^Measurement 1: 379 nm, 3\.807 V, no current", absent=["^Measurement 2"])
         orca.press("Home", r"^0\.000 V")
-        orca.hear("^Current flowing", timeout=15, what="the voltage lowered")
+        orca.hear("^Current flowing", timeout=30, what="the voltage lowered")
         orca.press("ctrl+r", r"^Measurement 2: 379 nm, 0\.000 V, current 6")
         time.sleep(1)
         check(len([t for _, t in orca.utterances() if t.startswith("Measurement 2")]) == 1,
@@ -222,7 +222,6 @@ def heard_in_german():
     program = Program("orca-de", exit_name="Beenden", LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
     orca = Orca("orca-de", "de_DE.UTF-8")
     try:
-        program.activate()
         orca.hear("Lumetra Photoelektrischer Effekt", timeout=10)
         tab_to(orca, "^Gegenspannung")
         orca.press("Right", r"^0,070 V")
@@ -231,8 +230,8 @@ def heard_in_german():
         orca.press("Tab", "Metall unbekannt")
         orca.press("Tab", "^Licht an")
         orca.press("space", "^Licht an$|^Licht an\\.")
-        orca.hear("^Strom fließt", timeout=15, what="the light on")
-        orca.press("ctrl+r", r"^Messung 1: 511 nm, 0,000 V")
+        orca.hear("^Strom fließt", timeout=30, what="the light on")
+        orca.press("ctrl+r", r"^Messung 1: 511 nm, 0,070 V, Strom 5")
         report(orca, 8)
     finally:
         orca.stop()
