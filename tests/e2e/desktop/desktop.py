@@ -347,14 +347,19 @@ class Program:
             if helper.poll() is None:
                 helper.kill()
                 helper.wait()
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        end(self.process)
         self.log_file.close()
+
+
+def end(process):
+    """Stops a process this test started: politely, then for good."""
+    if process.poll() is None:
+        process.terminate()
+        try:
+            process.wait(timeout=5)
+        except subprocess.TimeoutExpired:
+            process.kill()
+            process.wait()
 
 
 def _node_of(pid, wanted, kind):

@@ -15,7 +15,7 @@ import threading
 import time
 import tty
 
-from desktop import LOG_DIR, Failure, Program, check, keys, log, main, wait_until
+from desktop import LOG_DIR, Failure, end, Program, check, keys, log, main, wait_until
 
 SPOKEN = re.compile(r"^(\d\d):(\d\d):(\d\d\.\d+) - SPEECH OUTPUT: '(.*?)'(?: ?\{.*\})?\s*$", re.M)
 
@@ -104,13 +104,7 @@ class Orca:
         return matched
 
     def stop(self):
-        if self.process.poll() is None:
-            self.process.terminate()
-            try:
-                self.process.wait(timeout=5)
-            except subprocess.TimeoutExpired:
-                self.process.kill()
-                self.process.wait()
+        end(self.process)
         shutil.rmtree(self.profile, ignore_errors=True)
         self.log.close()
 
