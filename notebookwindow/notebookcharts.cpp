@@ -17,12 +17,6 @@
 
 namespace {
 
-// A text with "%n" for a count, in its plural form where the language has one.
-QString notebookCount(const char* text, int count)
-{
-    return QCoreApplication::translate("Notebook", text, nullptr, count);
-}
-
 // One colour a condition, the same in every graph.
 QColor conditionColour(int index)
 {
@@ -177,9 +171,9 @@ QChart* stoppingChart(const Graphs& graphs, bool fromZero, const QLocale& locale
             chart->legend()->markers(series).constFirst()->setVisible(false);
         }
         if (!metal.byFrequency.empty())
-            part += notebookCount(", %n points", static_cast<int>(metal.byFrequency.size()));
+            part += notebookText(", %n points", static_cast<int>(metal.byFrequency.size()));
         if (!metal.byWavelength.empty())
-            part += notebookCount(", %n points against the wavelength", static_cast<int>(metal.byWavelength.size()));
+            part += notebookText(", %n points against the wavelength", static_cast<int>(metal.byWavelength.size()));
         part += notebookText(", each with its error bar");
         if (metal.fit) {
             const QString planck = planckText(*metal.fit, locale);
@@ -279,7 +273,7 @@ QChart* currentChart(const Graphs& graphs, bool againstVoltage, const QLocale& l
             high = std::max(high, point.x);
         }
         attach(chart, series, x, y);
-        parts << notebookCount("%1, %n points", static_cast<int>(one.points.size())).arg(name);
+        parts << notebookText("%1, %n points", static_cast<int>(one.points.size())).arg(name);
     }
     // Both settings start at zero; the meter has ten divisions.
     fit(x, 0, againstVoltage ? high : 10.0);
