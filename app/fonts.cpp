@@ -7,7 +7,7 @@
 
 const QString kChineseSans = QStringLiteral("Noto Sans CJK SC");
 
-void registerFonts()
+void registerFonts(bool chineseShown)
 {
     QString smallSans = QStringLiteral("DejaVu Sans");
     const int id = QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/ms_sans_serif.ttf"));
@@ -25,6 +25,11 @@ void registerFonts()
     // Chinese texts: characters the Latin faces lack come from the CJK sans,
     // in its Simplified Chinese forms whatever the desktop's locale.
     for (const QString& family : {QStringLiteral("MS Sans Serif"), QStringLiteral("System"), QStringLiteral("Arial"),
-                                  QStringLiteral("arial"), QGuiApplication::font().family()})
+                                  QStringLiteral("arial")})
         QFont::insertSubstitution(family, kChineseSans);
+    // The application's own font only where Chinese is shown: with the CJK
+    // sans behind it, the text of a printed notebook no longer reads back
+    // from the PDF (its digits lose their character codes).
+    if (chineseShown)
+        QFont::insertSubstitution(QGuiApplication::font().family(), kChineseSans);
 }

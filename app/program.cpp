@@ -87,7 +87,7 @@ int runProgram(int& argc, char** argv, const std::function<void(Tphotofrm&)>& st
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/resources/icons/64x64/lumetra.png")));
     QApplication::setDesktopFileName(QStringLiteral("lumetra"));
-    registerFonts();
+    registerFonts(QLocale::system().language() == QLocale::Chinese);
     const Translations translations(QLocale::system());
 
     QtPrinter printer;

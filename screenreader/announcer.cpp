@@ -41,8 +41,6 @@ Announcer::Announcer(QWidget* parent)
     Q_UNUSED(factoryInstalled);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setGeometry(0, 0, 1, 1);
-    notification_ = new QWidget(this);
-    notification_->setGeometry(0, 0, 1, 1);
     lower();
 }
 
@@ -51,8 +49,9 @@ void Announcer::announce(const QString& phrase)
     phrase_ = phrase;
     if (!QAccessible::isActive())
         return;
-    QAccessibleEvent renamed(notification_, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&renamed);
-    QAccessibleEvent shown(notification_, QAccessible::ObjectShow);
-    QAccessible::updateAccessibility(&shown);
+    if (notification_)
+        notification_->deleteLater();
+    notification_ = new QWidget(this);
+    notification_->setGeometry(0, 0, 1, 1);
+    notification_->show();
 }

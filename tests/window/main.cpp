@@ -11,7 +11,7 @@ int main(int argc, char* argv[])
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    registerFonts();
+    registerFonts(true);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -233,6 +233,8 @@ def printed(program):
     words = subprocess.run(["pdftotext", "-layout", pdf, "-"], stdout=subprocess.PIPE, check=True,
                            timeout=60).stdout.decode()
     os.remove(pdf)
+    # A long line of the results wraps on the page.
+    words = " ".join(words.split())
     for expected in ("Voltage (V)", "0.348", "1.620", "Fit through 3 stopping voltages", "Planck"):
         check(expected in words, "the printed notebook lacks %r: %r" % (expected, words[:400]))
 

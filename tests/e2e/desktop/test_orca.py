@@ -130,7 +130,7 @@ def report(orca, steps):
 
 
 def heard_lab():
-    program = Program("orca-lab")
+    program = Program("orca-lab", XDG_DATA_HOME=tempfile.mkdtemp(prefix="lumetra-orca-lab."))
     orca = Orca("orca-lab")
     steps = 0
     try:
@@ -198,7 +198,8 @@ def heard_lab():
         program.activate()
         orca.hear("Lumetra Photoelectric Effect frame", timeout=5)
         time.sleep(1)
-        orca.press("alt+u", "^checked|Unknown Metals check box checked", timeout=6)
+        tab_to(orca, "Unknown Metals check box")
+        orca.press("space", "^checked|Unknown Metals check box checked")
         tab_to(orca, "Metal 4 number text")
         orca.press("BackSpace", "^alert Lumetra Photoelectric Effect", "is not a valid floating point value")
         orca.press("Return", "Metal 4 number|Lumetra Photoelectric Effect frame")
@@ -213,7 +214,8 @@ def heard_lab():
 
 
 def heard_in_german():
-    program = Program("orca-de", exit_name="Beenden", LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
+    program = Program("orca-de", exit_name="Beenden", XDG_DATA_HOME=tempfile.mkdtemp(prefix="lumetra-orca-de."),
+                      LC_ALL="de_DE.UTF-8", LANG="de_DE.UTF-8")
     orca = Orca("orca-de", "de_DE.UTF-8")
     try:
         orca.hear("Lumetra Photoelektrischer Effekt", timeout=10)
