@@ -169,8 +169,8 @@ void Tphotofrm::followUserInput()
 
     for (MenuItem* control :
          {&controls.Copy1, &controls.copy2, &controls.Print1, &controls.Print2, &controls.Exit1, &controls.About1,
-          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto, &controls.Sound1,
-          &controls.ShowNotebook1, &controls.Record1}) {
+          &controls.ShowWavelength1, &controls.ShowFrequency1, &controls.ShowEnergyev1, &controls.ShowPhoto,
+          &controls.Sound1, &controls.ShowNotebook1, &controls.Record1}) {
         auto* action = qobject_cast<QAction*>(widgetOf(*control));
         connect(action, &QAction::triggered, this, [this, control, action] {
             // A check mark changes only where the handler sets it.
@@ -305,16 +305,19 @@ void Tphotofrm::afterEvent()
 // readings, and what has changed in the experiment.
 void Tphotofrm::tellScreenReader()
 {
-    const auto describe = [this](QWidget* widget, const QString& description) {
-        if (description == widget->accessibleDescription())
+    const QString picture = pictureDescription();
+    if (picture != widgets.tube->accessibleDescription())
+        widgets.tube->setAccessibleDescription(picture);
+    // A focused bar's new reading is said: its change of position is not.
+    const auto read = [this](QScrollBar* bar, const QString& reading) {
+        if (reading == bar->accessibleDescription())
             return;
-        widget->setAccessibleDescription(description);
-        if (widget != widgets.tube && widget->hasFocus())
-            announcer_->announce(description);
+        bar->setAccessibleDescription(reading);
+        if (bar->hasFocus())
+            announcer_->announce(reading);
     };
-    describe(widgets.tube, pictureDescription());
-    describe(widgets.retardsb, spokenVoltage(controls.retardsb.value(), locale()));
-    describe(widgets.coloursb, spokenColour(controls, state, locale()));
+    read(widgets.retardsb, spokenVoltage(controls.retardsb.value(), locale()));
+    read(widgets.coloursb, spokenColour(controls, state, locale()));
     spokenChanges_->follow(shownExperiment(controls, state));
 }
 
