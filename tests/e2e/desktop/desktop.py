@@ -15,6 +15,7 @@ import csv
 import io
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -454,8 +455,11 @@ def wheel(node, button, count=1):
 # ---------------------------------------------------------------------------
 
 def main(tests):
-    """Runs tests[argv[1]](*argv[2:]), stopping every program it started."""
+    """Runs tests[argv[1]](*argv[2:]), stopping every program it started.
+    The test's temporary folders (data folders, profiles) go after a pass and
+    stay, for a look, after a failure."""
     test_name, arguments = sys.argv[1], sys.argv[2:]
+    tempfile.tempdir = tempfile.mkdtemp(prefix="lumetra-%s." % test_name)
     started = []
     original_init = Program.__init__
 
@@ -482,4 +486,8 @@ def main(tests):
         for program in started:
             if hasattr(program, "process"):
                 program.stop()
+        if status:
+            log("its files are kept in %s" % tempfile.tempdir)
+        else:
+            shutil.rmtree(tempfile.tempdir, ignore_errors=True)
     sys.exit(status)
