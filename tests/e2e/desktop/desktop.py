@@ -468,11 +468,11 @@ def main(tests):
         original_init(self, *args, **kwargs)
 
     Program.__init__ = tracking_init
-    status = 0
+    status = 1  # until the test returns: an interrupted test keeps its files too
     try:
         tests[test_name](*arguments)
+        status = 0
     except Exception as error:
-        status = 1
         if isinstance(error, Failure):
             log("FAILED: %s" % error)
         else:
